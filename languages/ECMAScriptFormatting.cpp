@@ -1,0 +1,4 @@
+#include "languages/ECMAScriptFormatting.h"
+
+ECMAScriptFormatting::ECMAScriptFormatting()
+    : CommonFormatting(L'(', L')', L"\\^$.*+?()[]{}|", L'$', true) {}

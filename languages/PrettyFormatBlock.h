@@ -1,0 +1,20 @@
+#pragma once
+// A styled piece of a regular expression or a format string, for display.
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+class PrettyFormatBlock {
+public:
+    enum Type : std::int32_t { Normal = 0, Escape = 1, Special = 2 };
+
+    PrettyFormatBlock(Type type, const std::wstring& text);
+
+    bool operator==(const PrettyFormatBlock& other) const = default;
+
+    Type type;
+    std::wstring text;
+};
+
+std::wostream& operator<<(std::wostream& out, const PrettyFormatBlock& block);

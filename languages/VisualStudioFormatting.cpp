@@ -1,0 +1,4 @@
+#include "languages/VisualStudioFormatting.h"
+
+VisualStudioFormatting::VisualStudioFormatting()
+    : CommonFormatting(L'{', L'}', L"\\^$.*+?()[]{}|:<>#~@", L'\\', false) {}
