@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/MakeReplaceRegex.h"
+#include "core/PartedStrings.h"
+#include "languages/IRegexFormatting.h"
+
+// The regex from the search parts (one group per Common part) and the format from the replacement
+// parts (one back reference per Common part, numbered by the group's place in the regex).
+ReplaceRegex parted_strings_to_regex(const PartedStrings& parted,
+                                     const IRegexFormatting& formatting);
