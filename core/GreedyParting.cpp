@@ -1,0 +1,196 @@
+#include "core/GreedyParting.h"
+
+#include "common/DBC.h"
+#include "core/CommonWords.h"
+#include "core/IsLetter.h"
+#include "core/SampleIndex.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// A stretch of one sample in the joined text; a negative group marks a Unique part.
+struct Span {
+    int begin;
+    int end;
+    int group;
+};
+
+class Parting {
+public:
+    Parting(const std::wstring& search, const std::wstring& replace);
+
+    // Parts the next piece under the given group; false when no piece can be parted.
+    bool part_next(int group);
+    std::vector<StringPart> parts(int sample) const;
+
+private:
+    const SampleIndex index;
+    const std::wstring& text;
+    const std::array<Span, 2> samples;
+    std::array<std::vector<Span>, 2> spans;
+    // How far the Unique part holding each position goes on from it; 0 outside Unique parts.
+    std::vector<int> room;
+    CommonWords words;
+
+    bool is_whole_word(int sample, int position, int length) const;
+    int first_occurrence(int sample, const SampleIndex::Piece& piece, bool whole_word) const;
+    void split(int sample, int position, int length, int group);
+    void count_words(int sample, int begin, int end, bool add);
+};
+
+Parting::Parting(const std::wstring& search, const std::wstring& replace)
+    : index(search, replace),
+      text(index.text()), samples{Span{index.search_begin(), index.search_end(), -1},
+                                  Span{index.replace_begin(), index.replace_end(), -1}},
+      room(text.size(), 0) {
+    for (int sample = 0; sample < 2; ++sample) {
+        const Span whole = samples[sample];
+        spans[sample].push_back(whole);
+        for (int i = whole.begin; i < whole.end; ++i) {
+            room[i] = whole.end - i;
+        }
+        count_words(sample, whole.begin, whole.end, true);
+    }
+}
+
+// Adds or removes the maximal runs of letters inside [begin, end).
+void Parting::count_words(int sample, int begin, int end, bool add) {
+    const std::wstring_view view(text);
+    int i = begin;
+    while (i < end) {
+        if (!is_letter(text[i])) {
+            ++i;
+            continue;
+        }
+        int j = i + 1;
+        while (j < end && is_letter(text[j])) {
+            ++j;
+        }
+        const std::wstring_view word =
+            view.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(j - i));
+        if (add) {
+            words.add(word, sample);
+        } else {
+            words.remove(word, sample);
+        }
+        i = j;
+    }
+}
+
+// Whether the letters at [position, position + length) have no letter beside them in their part.
+bool Parting::is_whole_word(int sample, int position, int length) const {
+    const bool starts_part =
+        position == samples[sample].begin || room[position - 1] != room[position] + 1;
+    const bool ends_part = room[position] == length;
+    return (starts_part || !is_letter(text[position - 1])) &&
+           (ends_part || !is_letter(text[position + length]));
+}
+
+// The first acceptable occurrence in the Unique parts of the sample, in text order.
+int Parting::first_occurrence(int sample, const SampleIndex::Piece& piece, bool whole_word) const {
+    const auto [first, last] = index.occurrence_ranks(piece);
+    int found = -1;
+    for (int rank = first; rank <= last; ++rank) {
+        const int position = index.suffix_at(rank);
+        const bool in_sample = position >= samples[sample].begin && position < samples[sample].end;
+        if (in_sample && room[position] >= piece.length && (found < 0 || position < found) &&
+            (!whole_word || is_whole_word(sample, position, piece.length))) {
+            found = position;
+        }
+    }
+    DBC_CHECK(found >= 0);
+    return found;
+}
+
+// Cuts [position, position + length) out of its Unique part as a Common part. Only the words
+// that touch the cut change: the ones inside it go, the ones across its edges become shorter.
+void Parting::split(int sample, int position, int length, int group) {
+    std::vector<Span>& list = spans[sample];
+    const auto at =
+        std::prev(std::upper_bound(list.begin(), list.end(), position,
+                                   [](int p, const Span& span) { return p < span.begin; }));
+    const Span part = *at;
+    const int cut_end = position + length;
+    DBC_CHECK(part.group < 0 && part.begin <= position && cut_end <= part.end);
+
+    int zone_begin = position;
+    while (zone_begin > part.begin && is_letter(text[zone_begin - 1])) {
+        --zone_begin;
+    }
+    int zone_end = cut_end;
+    while (zone_end < part.end && is_letter(text[zone_end])) {
+        ++zone_end;
+    }
+    count_words(sample, zone_begin, zone_end, false);
+    count_words(sample, zone_begin, position, true);
+    count_words(sample, cut_end, zone_end, true);
+
+    for (int i = part.begin; i < position; ++i) {
+        room[i] = position - i;
+    }
+    std::fill(room.begin() + position, room.begin() + cut_end, 0);
+
+    std::vector<Span> pieces;
+    if (part.begin < position) {
+        pieces.push_back({part.begin, position, -1});
+    }
+    pieces.push_back({position, cut_end, group});
+    if (cut_end < part.end) {
+        pieces.push_back({cut_end, part.end, -1});
+    }
+    const auto next = list.erase(at);
+    list.insert(next, pieces.begin(), pieces.end());
+}
+
+bool Parting::part_next(int group) {
+    SampleIndex::Piece piece = index.longest_shared_piece(room);
+    const std::wstring_view word = words.longest();
+    const auto word_length = static_cast<int>(word.size());
+    const bool take_word =
+        !word.empty() && (word_length > piece.length ||
+                          (word_length == piece.length && word < index.piece_text(piece)));
+    if (!take_word && piece.length == 0) {
+        return false;
+    }
+    if (take_word) {
+        piece = {word_length, index.rank_of(static_cast<int>(word.data() - text.data()))};
+    }
+    const int in_search = first_occurrence(0, piece, take_word);
+    const int in_replace = first_occurrence(1, piece, take_word);
+    split(0, in_search, piece.length, group);
+    split(1, in_replace, piece.length, group);
+    return true;
+}
+
+std::vector<StringPart> Parting::parts(int sample) const {
+    std::vector<StringPart> result;
+    for (const Span& span : spans[sample]) {
+        const std::wstring part_text = text.substr(static_cast<std::size_t>(span.begin),
+                                                   static_cast<std::size_t>(span.end - span.begin));
+        if (span.group < 0) {
+            result.emplace_back(part_text);
+        } else {
+            result.emplace_back(part_text, static_cast<std::uint32_t>(span.group),
+                                StringPart::Common);
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+PartedStrings greedy_parting(const std::wstring& search, const std::wstring& replace,
+                             unsigned int max_groups) {
+    Parting parting(search, replace);
+    for (unsigned int group = 0; group < max_groups; ++group) {
+        if (!parting.part_next(static_cast<int>(group))) {
+            break;
+        }
+    }
+    return PartedStrings(parting.parts(0), parting.parts(1));
+}

@@ -1,0 +1,172 @@
+#include "core/SuffixArray.h"
+
+#include "common/DBC.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <limits>
+
+namespace {
+
+using Types = std::vector<bool>; // true: S-type suffix (smaller than the next one)
+
+bool is_lms(const Types& types, int i) {
+    return i > 0 && types[i] && !types[i - 1];
+}
+
+// The start (or one past the end) of each character's bucket in the suffix array.
+void find_buckets(const int* s, int n, int k, bool ends, std::vector<int>& buckets) {
+    buckets.assign(static_cast<std::size_t>(k), 0);
+    for (int i = 0; i < n; ++i) {
+        ++buckets[s[i]];
+    }
+    int sum = 0;
+    for (int& bucket : buckets) {
+        sum += bucket;
+        bucket = ends ? sum : sum - bucket;
+    }
+}
+
+void induce(const int* s, int* sa, int n, int k, const Types& types, std::vector<int>& buckets) {
+    find_buckets(s, n, k, false, buckets);
+    for (int i = 0; i < n; ++i) {
+        const int j = sa[i] - 1;
+        if (sa[i] > 0 && !types[j]) {
+            sa[buckets[s[j]]++] = j;
+        }
+    }
+    find_buckets(s, n, k, true, buckets);
+    for (int i = n - 1; i >= 0; --i) {
+        const int j = sa[i] - 1;
+        if (sa[i] > 0 && types[j]) {
+            sa[--buckets[s[j]]] = j;
+        }
+    }
+}
+
+// True when the LMS substrings at a and b differ (characters or types).
+bool lms_substrings_differ(const int* s, const Types& types, int a, int b) {
+    for (int d = 0;; ++d) {
+        if (s[a + d] != s[b + d] || types[a + d] != types[b + d]) {
+            return true;
+        }
+        if (d > 0 && (is_lms(types, a + d) || is_lms(types, b + d))) {
+            return false;
+        }
+    }
+}
+
+// Induced sorting of s[0, n) into sa; s[n - 1] is the only 0. The reduced problem lives inside
+// sa itself, so the whole sort needs only the types and the buckets besides.
+void sort_suffixes(const int* s, int* sa, int n, int k) {
+    Types types(static_cast<std::size_t>(n), false);
+    types[n - 1] = true;
+    for (int i = n - 2; i >= 0; --i) {
+        types[i] = s[i] < s[i + 1] || (s[i] == s[i + 1] && types[i + 1]);
+    }
+    std::vector<int> buckets;
+
+    // Sort the LMS substrings.
+    find_buckets(s, n, k, true, buckets);
+    std::fill(sa, sa + n, -1);
+    for (int i = 1; i < n; ++i) {
+        if (is_lms(types, i)) {
+            sa[--buckets[s[i]]] = i;
+        }
+    }
+    induce(s, sa, n, k, types, buckets);
+
+    // Name them; equal LMS substrings get equal names.
+    int n1 = 0;
+    for (int i = 0; i < n; ++i) {
+        if (is_lms(types, sa[i])) {
+            sa[n1++] = sa[i];
+        }
+    }
+    std::fill(sa + n1, sa + n, -1);
+    int names = 0;
+    int previous = -1;
+    for (int i = 0; i < n1; ++i) {
+        const int position = sa[i];
+        if (previous < 0 || lms_substrings_differ(s, types, position, previous)) {
+            ++names;
+            previous = position;
+        }
+        sa[n1 + position / 2] = names - 1;
+    }
+    for (int i = n - 1, j = n - 1; i >= n1; --i) {
+        if (sa[i] >= 0) {
+            sa[j--] = sa[i];
+        }
+    }
+
+    // Sort the LMS suffixes by their names, recursively while names repeat.
+    int* sa1 = sa;
+    int* s1 = sa + n - n1;
+    if (names < n1) {
+        sort_suffixes(s1, sa1, n1, names);
+    } else {
+        for (int i = 0; i < n1; ++i) {
+            sa1[s1[i]] = i;
+        }
+    }
+
+    // Induce the order of all suffixes from the sorted LMS suffixes.
+    find_buckets(s, n, k, true, buckets);
+    for (int i = 1, j = 0; i < n; ++i) {
+        if (is_lms(types, i)) {
+            s1[j++] = i;
+        }
+    }
+    for (int i = 0; i < n1; ++i) {
+        sa1[i] = s1[sa1[i]];
+    }
+    std::fill(sa + n1, sa + n, -1);
+    for (int i = n1 - 1; i >= 0; --i) {
+        const int j = sa[i];
+        sa[i] = -1;
+        sa[--buckets[s[j]]] = j;
+    }
+    induce(s, sa, n, k, types, buckets);
+}
+
+} // namespace
+
+SuffixArray make_suffix_array(const std::vector<int>& text, int alphabet_size) {
+    DBC_PRECONDITION(!text.empty() && text.back() == 0);
+    DBC_PRECONDITION(text.size() < static_cast<std::size_t>(std::numeric_limits<int>::max() / 2));
+    DBC_PRECONDITION(std::count(text.begin(), text.end(), 0) == 1);
+    DBC_PRECONDITION(
+        std::all_of(text.begin(), text.end(), [&](int c) { return c >= 0 && c < alphabet_size; }));
+    const int n = static_cast<int>(text.size());
+    SuffixArray result;
+    result.suffixes.resize(text.size());
+    if (n == 1) {
+        result.suffixes[0] = 0;
+    } else {
+        sort_suffixes(text.data(), result.suffixes.data(), n, alphabet_size);
+    }
+    result.ranks.resize(text.size());
+    for (int k = 0; k < n; ++k) {
+        result.ranks[result.suffixes[k]] = k;
+    }
+    // Kasai: the prefix shared with the preceding suffix shrinks by at most one from i to i + 1.
+    result.common_prefixes.assign(text.size(), 0);
+    int h = 0;
+    for (int i = 0; i < n; ++i) {
+        const int k = result.ranks[i];
+        if (k == 0) {
+            h = 0;
+            continue;
+        }
+        const int j = result.suffixes[k - 1];
+        while (text[i + h] == text[j + h]) {
+            ++h;
+        }
+        result.common_prefixes[k] = h;
+        if (h > 0) {
+            --h;
+        }
+    }
+    return result;
+}
