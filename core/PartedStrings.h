@@ -32,8 +32,7 @@ public:
     // Parts both samples with the candidates, longest first; stops once max_groups pieces are
     // parted, so that a language that can only refer to so many groups is never asked for more.
     PartedStrings(const std::wstring& search, const std::wstring& replace,
-                  const std::set<std::wstring>& common,
-                  unsigned int max_groups = unlimited_groups);
+                  const std::set<std::wstring>& common, unsigned int max_groups = unlimited_groups);
     // Parts made elsewhere (by a faster engine that gives the same parts).
     PartedStrings(std::vector<StringPart> search_parts, std::vector<StringPart> replace_parts);
 
