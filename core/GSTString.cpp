@@ -7,10 +7,6 @@ namespace GST {
 String::String(const std::wstring& text, boost::optional<unsigned> terminator)
     : text(text), terminator(terminator) {}
 
-std::size_t String::length() const {
-    return text.size() + (terminator ? 1 : 0);
-}
-
 String String::substr(std::size_t pos, std::size_t count) const {
     const bool reaches_terminator = pos <= text.size() && text.size() - pos < count;
     return String(text.substr(pos, count), reaches_terminator ? terminator : boost::none);

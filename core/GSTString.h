@@ -16,7 +16,7 @@ public:
     explicit String(const std::wstring& text, boost::optional<unsigned> terminator = boost::none);
 
     // Code units plus one for the terminator, if any.
-    std::size_t length() const;
+    std::size_t length() const { return text.size() + (terminator ? 1 : 0); }
     // The characters [pos, pos + count); the terminator comes along when the range reaches it.
     String substr(std::size_t pos, std::size_t count) const;
     String substr(std::size_t pos) const;

@@ -69,13 +69,12 @@ Applied apply_visual_studio(const std::wstring& search, const ReplaceRegex& resu
 
 // No lone half of a surrogate pair: every character of the samples stays whole.
 bool whole_characters(const std::wstring& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool high = text[i] >= 0xD800 && text[i] <= 0xDBFF;
-        const bool low_next = i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-        if (high != low_next && (high || (text[i] >= 0xDC00 && text[i] <= 0xDFFF))) {
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool high_before = i > 0 && text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF;
+        const bool low_here = i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF;
+        if (high_before != low_here) {
             return false;
         }
-        i += high ? 1 : 0;
     }
     return true;
 }
@@ -115,25 +114,45 @@ class SampleMaker {
 public:
     std::vector<std::wstring> pieces(std::size_t max_count) {
         static const std::wstring all[] = {
-            L"a",      L"b",
-            L"ab",     L"ba",
-            L"cat",    L"\u00e9",
-            L"\u00fc", L"\u00e9t\u00e9",
-            L"1",      L"2",
-            L"12",     L"0",
-            L" ",      L"  ",
-            L"\\",     L"$",
-            L"$1",     L"\\1",
-            L"^",      L".",
-            L"*",      L"+",
-            L"?",      L"(",
-            L")",      L"[",
-            L"]",      L"{",
-            L"}",      L"|",
-            L":",      L"<",
-            L">",      L"#",
-            L"~",      L"@",
-            L"-",      L"\xD83D\xDE00",
+            L"a",
+            L"b",
+            L"ab",
+            L"ba",
+            L"cat",
+            L"\u00e9",
+            L"\u00fc",
+            L"\u00e9t\u00e9",
+            L"1",
+            L"2",
+            L"12",
+            L"0",
+            L" ",
+            L"  ",
+            L"\\",
+            L"$",
+            L"$1",
+            L"\\1",
+            L"^",
+            L".",
+            L"*",
+            L"+",
+            L"?",
+            L"(",
+            L")",
+            L"[",
+            L"]",
+            L"{",
+            L"}",
+            L"|",
+            L":",
+            L"<",
+            L">",
+            L"#",
+            L"~",
+            L"@",
+            L"-",
+            L"\xD83D\xDE00",
+            L"\xD83D\xDE01",
         };
         std::vector<std::wstring> result(random() % (max_count + 1));
         for (auto& piece : result) {
