@@ -30,6 +30,7 @@ std::size_t common_prefix_length_at(const String& a, const String& b, std::size_
     return i;
 }
 
+// A node on the walk's stack, with what is known so far of the subtree below it.
 struct Frame {
     explicit Frame(const Tree* node) : node(node) {}
 

@@ -46,16 +46,6 @@ TEST(PartedStringsTest, part_common_string_takes_whole_words_only_for_letters_on
     }
 }
 
-TEST(PartedStringsTest, common_parts_are_never_searched_again) {
-    PartedStrings parted(L"ab-ab", L"ab ab", {});
-    EXPECT_TRUE(parted.part_common_string(L"ab", 0));
-    EXPECT_TRUE(parted.part_common_string(L"ab", 1));
-    EXPECT_FALSE(parted.part_common_string(L"ab", 2));
-    EXPECT_FALSE(parted.part_common_string(L"b", 2));
-    EXPECT_EQ(dump(parted.search_parts), L"[ab:0]|-|[ab:1]");
-    EXPECT_EQ(dump(parted.replace_parts), L"[ab:0]| |[ab:1]");
-}
-
 TEST(PartedStringsTest, greedy_parting_longest_first) {
     const std::wstring smile = L"\xD83D\xDE00";
     const struct {
@@ -67,6 +57,8 @@ TEST(PartedStringsTest, greedy_parting_longest_first) {
         {L"abc", L"xyz", {}, 99, L"abc", L"xyz"},
         {L"abc", L"", {}, 99, L"abc", L""},
         {L"abc", L"abc", {L""}, 99, L"abc", L"abc"},
+        // Common parts are not searched again.
+        {L"ab", L"ab ab", {L"a", L"ab", L"b"}, 99, L"[ab:0]", L"[ab:0]| ab"},
         // A letter before "bc" in the search sample sits in another part by then.
         {L"x1abc",
          L"1a bc",
