@@ -5,6 +5,7 @@
 
 #include "core/GSTMake.h"
 #include "core/GreedyParting.h"
+#include "core/MakeReplaceRegex.h"
 #include "core/PartedStrings.h"
 #include "core/PartedStringsToRegex.h"
 #include "languages/ECMAScriptFormatting.h"
@@ -188,4 +189,33 @@ TEST(GreedyPartingDifferentialTest, parts_random_pairs_like_the_candidate_walk) 
     // The pairs must exercise the parting, the group limit included, for the comparison to count.
     EXPECT_GT(pairs_with_groups, pairs_to_try * 3 / 4);
     EXPECT_GT(pairs_at_nine_groups, pairs_to_try / 20);
+}
+
+// The driver hands short samples to the candidate walk and longer ones to the engine; on either
+// side of that length its results are the walk's.
+TEST(GreedyPartingDifferentialTest, driver_agrees_with_the_candidate_walk_at_every_short_length) {
+    const ECMAScriptFormatting ecmascript;
+    const VisualStudioFormatting visual_studio;
+    SampleMaker maker(99);
+    for (int pair = 0; pair < 400; ++pair) {
+        std::wstring search = join(maker.tokens(20));
+        if (search.empty()) {
+            search = maker.token();
+        }
+        std::wstring replace = join(maker.related(maker.tokens(20), 20));
+        if (pair % 2 == 0) {
+            replace = join(maker.related({search}, 20));
+        }
+        const std::set<std::wstring> common =
+            replace.empty() ? std::set<std::wstring>()
+                            : GST::common_substrings(GST::make({search, replace}));
+        for (const IRegexFormatting* language :
+             std::vector<const IRegexFormatting*>{&visual_studio, &ecmascript}) {
+            const PartedStrings walked(search, replace, common, language->max_back_reference());
+            EXPECT_EQ(make_replace_regex(search, replace, *language),
+                      parted_strings_to_regex(walked, *language))
+                << "search \"" << printable(search) << "\", replace \"" << printable(replace)
+                << "\"";
+        }
+    }
 }
