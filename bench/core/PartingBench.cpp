@@ -1,5 +1,6 @@
 // The inference on long samples: the suffix tree with the candidate walk against the greedy
-// parting engine, for three kinds of sample pairs, with time and peak heap use.
+// parting engine, for three kinds of sample pairs, with time and peak heap use; and the styling
+// of the longest results.
 
 #include "bench/core/PeakMemory.h"
 #include "core/GSTMake.h"
@@ -128,6 +129,20 @@ void measure(benchmark::State& state, Kind kind, int size) {
     state.counters["groups"] = static_cast<double>(groups);
 }
 
+// Styling the result of the longest samples for display: both texts split into blocks.
+void pretty_format(benchmark::State& state, Kind kind, int size) {
+    const ECMAScriptFormatting formatting;
+    const ReplaceRegex result = run_engine(make_samples(kind, size), formatting);
+    std::size_t blocks = 0;
+    for (auto _ : state) {
+        blocks = formatting.pretty_format_regex(result.regex).size() +
+                 formatting.pretty_format_format(result.format).size();
+        benchmark::DoNotOptimize(blocks);
+    }
+    state.counters["blocks"] = static_cast<double>(blocks);
+    state.counters["units"] = static_cast<double>(result.regex.size() + result.format.size());
+}
+
 void add(const std::string& name, Kind kind, int size, bool with_pipeline) {
     if (with_pipeline) {
         benchmark::RegisterBenchmark(("pipeline" + name).c_str(), measure<run_pipeline>, kind, size)
@@ -149,6 +164,9 @@ void register_all() {
         for (const int size : {100, 1000, 10000, 100000}) {
             add(prefix + std::to_string(size), kind, size, size <= 1000);
         }
+        benchmark::RegisterBenchmark(("pretty_format" + prefix + "100000").c_str(), pretty_format,
+                                     kind, 100000)
+            ->Unit(benchmark::kMillisecond);
     }
 }
 
