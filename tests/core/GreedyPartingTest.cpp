@@ -1,25 +1,11 @@
 #include "core/GreedyParting.h"
 
+#include "tests/core/DumpParts.h"
+
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// Unique parts as their text, Common parts as [text:group], separated by "|".
-std::wstring dump(const std::vector<StringPart>& parts) {
-    std::wstring result;
-    for (const StringPart& part : parts) {
-        result += result.empty() ? L"" : L"|";
-        result += part.kind == StringPart::Common
-                      ? L"[" + part.text + L":" + std::to_wstring(part.group) + L"]"
-                      : part.text;
-    }
-    return result;
-}
-
-} // namespace
 
 TEST(GreedyPartingTest, parts_like_the_candidate_walk) {
     const std::wstring smile = L"\xD83D\xDE00";

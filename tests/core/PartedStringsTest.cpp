@@ -1,26 +1,11 @@
 #include "core/PartedStrings.h"
 
+#include "tests/core/DumpParts.h"
 #include "tests/support/ThrowingAssertHandler.h"
 
 #include <sstream>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// Unique parts as their text, Common parts as [text:group], separated by "|".
-std::wstring dump(const std::vector<StringPart>& parts) {
-    std::wstring result;
-    for (const StringPart& part : parts) {
-        result += result.empty() ? L"" : L"|";
-        result += part.kind == StringPart::Common
-                      ? L"[" + part.text + L":" + std::to_wstring(part.group) + L"]"
-                      : part.text;
-    }
-    return result;
-}
-
-} // namespace
 
 TEST(PartedStringsTest, part_common_string_takes_whole_words_only_for_letters_only_pieces) {
     const struct {
