@@ -30,7 +30,9 @@ search sample or an argument that is not valid UTF-8.
 
 namespace {
 
-ParsedCommandLine failure(const std::string& message) { return {boost::none, message}; }
+ParsedCommandLine failure(const std::string& message) {
+    return {boost::none, message};
+}
 
 boost::optional<LanguageFactory::Language> language_named(const std::string& name) {
     if (name == "visual-studio") {
@@ -70,8 +72,8 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments) 
             if (command.mode != CommandLine::Mode::Infer) {
                 return failure("--suggest and --select cannot be combined");
             }
-            command.mode = argument == "--suggest" ? CommandLine::Mode::Suggest
-                                                   : CommandLine::Mode::Select;
+            command.mode =
+                argument == "--suggest" ? CommandLine::Mode::Suggest : CommandLine::Mode::Select;
             texts.insert(texts.begin(), arguments[++i]);
         } else if (argument == "--language" || argument == "--suggest" || argument == "--select") {
             return failure(argument + " needs a value");

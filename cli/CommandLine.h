@@ -3,10 +3,10 @@
 
 #include "languages/LanguageFactory.h"
 
-#include <boost/optional.hpp>
-
 #include <string>
 #include <vector>
+
+#include <boost/optional.hpp>
 
 struct CommandLine {
     enum class Mode { Infer, Suggest, Select, Help };

@@ -6,19 +6,9 @@
 #include "suggestions/MakeSelectionSuggestion.h"
 #include "suggestions/MakeSuggestions.h"
 
-#include <iostream>
-
 namespace {
 
-void warn_about_lone_surrogates(const std::wstring& text) {
-    if (has_lone_surrogate(text)) {
-        std::cerr << "varnel-cli: the output splits a character outside the Basic Multilingual "
-                     "Plane, which UTF-8 cannot write; it is shown as U+FFFD (--json keeps it)\n";
-    }
-}
-
 void write_line(std::ostream& out, const std::wstring& text) {
-    warn_about_lone_surrogates(text);
     out << utf16_to_utf8(text) << '\n';
 }
 

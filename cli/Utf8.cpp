@@ -5,8 +5,12 @@
 
 namespace {
 
-bool is_high_surrogate(std::uint32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool is_low_surrogate(std::uint32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool is_high_surrogate(std::uint32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool is_low_surrogate(std::uint32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 void append_utf8(std::string& out, std::uint32_t code_point) {
     if (code_point < 0x80) {
@@ -124,10 +128,4 @@ std::string json_string(const std::wstring& text) {
         }
     });
     return out + "\"";
-}
-
-bool has_lone_surrogate(const std::wstring& text) {
-    bool found = false;
-    for_each_code_point(text, [&found](std::uint32_t, bool lone) { found = found || lone; });
-    return found;
 }

@@ -1,9 +1,9 @@
 #pragma once
 // Conversions between UTF-8 bytes and Varnel's text, which holds one UTF-16 code unit per wchar_t.
 
-#include <boost/optional.hpp>
-
 #include <string>
+
+#include <boost/optional.hpp>
 
 // The text of valid UTF-8 bytes, or none (overlong forms, encoded surrogates, values past
 // U+10FFFF and cut sequences are not valid).
@@ -15,5 +15,3 @@ std::string utf16_to_utf8(const std::wstring& text);
 // The text as a JSON string literal, quotes included. Lone surrogates are kept exactly, as
 // \u escapes.
 std::string json_string(const std::wstring& text);
-
-bool has_lone_surrogate(const std::wstring& text);

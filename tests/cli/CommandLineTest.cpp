@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,13 +18,25 @@ TEST(CommandLineTest, accepted_forms) {
         std::wstring text;
         std::wstring replace;
     } cases[] = {
-        {{"John Smith", "Smith, John"}, Mode::Infer, boost::none, false, L"John Smith",
+        {{"John Smith", "Smith, John"},
+         Mode::Infer,
+         boost::none,
+         false,
+         L"John Smith",
          L"Smith, John"},
         {{"a.b"}, Mode::Infer, boost::none, false, L"a.b", L""},
-        {{"--json", "--language", "ecmascript", "x", "y"}, Mode::Infer,
-         LanguageFactory::ECMAScript, true, L"x", L"y"},
-        {{"--language", "visual-studio", "--suggest", "123"}, Mode::Suggest,
-         LanguageFactory::VisualStudio, false, L"123", L""},
+        {{"--json", "--language", "ecmascript", "x", "y"},
+         Mode::Infer,
+         LanguageFactory::ECMAScript,
+         true,
+         L"x",
+         L"y"},
+        {{"--language", "visual-studio", "--suggest", "123"},
+         Mode::Suggest,
+         LanguageFactory::VisualStudio,
+         false,
+         L"123",
+         L""},
         {{"--select", "foo 123", "--json"}, Mode::Select, boost::none, true, L"foo 123", L""},
         {{"--", "--42--", "-"}, Mode::Infer, boost::none, false, L"--42--", L"-"},
         {{"-5", "caf\xC3\xA9"}, Mode::Infer, boost::none, false, L"-5", L"caf\u00e9"},

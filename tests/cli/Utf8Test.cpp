@@ -40,9 +40,8 @@ TEST(Utf8Test, invalid_utf8_is_refused) {
 
 TEST(Utf8Test, lone_surrogates) {
     const std::wstring lone{L'a', 0xD83D, L'b'};
-    EXPECT_TRUE(has_lone_surrogate(lone));
-    EXPECT_FALSE(has_lone_surrogate(std::wstring{0xD83D, 0xDE00}));
-    EXPECT_EQ(utf16_to_utf8(lone), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(utf16_to_utf8(lone), "a\xEF\xBF\xBD"
+                                   "b");
     EXPECT_EQ(json_string(lone), "\"a\\ud83db\"");
 }
 
