@@ -18,6 +18,6 @@ foreach(line IN LISTS lines)
     string(APPEND content
         "add_test(\"${name}\" \"${TEST_EXECUTABLE}\" \"${test_class}\" \"${test_function}\")\n"
         "set_tests_properties(\"${name}\" PROPERTIES LABELS app_tests ENVIRONMENT "
-        "\"QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${LSAN_SUPPRESSIONS}\")\n")
+        "QT_QPA_PLATFORM=offscreen)\n")
 endforeach()
 file(WRITE "${TEST_LIST_FILE}" "${content}")
