@@ -32,9 +32,9 @@ public:
     // Parts both samples with the candidates, longest first; stops once max_groups pieces are
     // parted, so that a language that can only refer to so many groups is never asked for more.
     PartedStrings(const std::wstring& search, const std::wstring& replace,
-                  const std::set<std::wstring>& common,
-                  unsigned int max_groups = unlimited_groups);
-    // Parts made elsewhere (by a faster engine that gives the same parts).
+                  const std::set<std::wstring>& common, unsigned int max_groups = unlimited_groups);
+    // Parts made elsewhere (by a faster engine that gives the same parts). Precondition: every
+    // group stands on exactly one Common part of each list, with the same text.
     PartedStrings(std::vector<StringPart> search_parts, std::vector<StringPart> replace_parts);
 
     // Turns the first acceptable occurrence of str in each sample into a Common part.

@@ -1,0 +1,32 @@
+#include "core/GSTString.h"
+
+#include "common/DBC.h"
+
+namespace GST {
+
+String::String(const std::wstring& text, boost::optional<unsigned> terminator)
+    : text(text), terminator(terminator) {}
+
+String String::substr(std::size_t pos, std::size_t count) const {
+    const bool reaches_terminator = pos <= text.size() && text.size() - pos < count;
+    return String(text.substr(pos, count), reaches_terminator ? terminator : boost::none);
+}
+
+String String::substr(std::size_t pos) const {
+    return String(text.substr(pos), pos <= text.size() ? terminator : boost::none);
+}
+
+void String::prepend(const String& s) {
+    DBC_PRECONDITION(!s.terminator);
+    text.insert(0, s.text);
+}
+
+std::wostream& operator<<(std::wostream& out, const String& s) {
+    out << s.text;
+    if (s.terminator) {
+        out << L'$' << *s.terminator;
+    }
+    return out;
+}
+
+} // namespace GST
