@@ -121,6 +121,7 @@ MainWindow::MainWindow(Settings& settings) : settings(settings) {
     resize(700, 440);
     setFont(scaled_default_font(QApplication::font(), window_font_factor));
     create_layout();
+    fit_suggestions_columns();
     setMenuBar(create_menu());
     statusBar()->setSizeGripEnabled(true);
     search_for_box->setFocus();
@@ -402,6 +403,11 @@ void MainWindow::on_regex_selection_changed() {
         suggestions_list->setCurrentItem(
             suggestions_list->topLevelItem(suggestions_list->topLevelItemCount() - 1));
     }
+    fit_suggestions_columns();
+}
+
+void MainWindow::fit_suggestions_columns() {
+    // Each column fits its header and its rows.
     suggestions_list->resizeColumnToContents(0);
     suggestions_list->resizeColumnToContents(1);
 }

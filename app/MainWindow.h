@@ -46,6 +46,7 @@ private:
     void update_menu_language();
     void update_menu_language_group(const std::vector<LanguageElementDescription>& elements,
                                     QMenu& menu);
+    void fit_suggestions_columns();
     void pretty_format_regex_box(const std::wstring& regex);
     void pretty_format_format_box(const std::wstring& format);
 

@@ -70,7 +70,7 @@ private slots:
     }
 
     void starts_with_only_boxes_and_menus_usable() {
-        start();
+        start_window();
         QCOMPARE(ui->window.windowTitle(), QStringLiteral("Varnel"));
         QCOMPARE(ui->window.size(), QSize(700, 440));
         for (QWidget* usable : std::initializer_list<QWidget*>{
@@ -96,7 +96,7 @@ private slots:
     }
 
     void make_button_follows_the_search_text() {
-        start();
+        start_window();
         QTest::keyClicks(ui->replace_with_box, QStringLiteral("only the replacement"));
         QVERIFY(!ui->make_regex_button->isEnabled());
         QTest::keyClicks(ui->search_for_box, QStringLiteral("a"));
@@ -106,7 +106,7 @@ private slots:
     }
 
     void john_smith_becomes_groups_and_back_references() {
-        start();
+        start_window();
         ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
         QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{John}{ }{Smith}"));
         QCOMPARE(WindowUnderTest::text(*ui->format_box), QStringLiteral("\\3,\\2\\1"));
@@ -144,7 +144,7 @@ private slots:
     }
     void enter_makes_the_regex_from_any_box() {
         QFETCH(QString, box);
-        start();
+        start_window();
         QWidget* target = ui->window.findChild<QWidget*>(box);
         QVERIFY(target);
         QTest::keyClick(target, Qt::Key_Return);
@@ -158,7 +158,7 @@ private slots:
     }
 
     void an_empty_replacement_still_makes_a_regex() {
-        start();
+        start_window();
         ui->make(QStringLiteral("a.b"), QString());
         const ReplaceRegex expected = make_replace_regex(
             L"a.b", L"",
@@ -169,7 +169,7 @@ private slots:
     }
 
     void text_outside_ascii_survives_the_round_trip() {
-        start();
+        start_window();
         const QString search = QStringLiteral("Zoë 😀 中文 Ωmega");
         const QString replace = QStringLiteral("中文 Zoë 😀");
         ui->make(search, replace);
@@ -187,26 +187,32 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), to_qstring(expected.format));
     }
 
-    void a_caret_without_selection_gets_no_suggestions() {
-        start();
-        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
-        QVERIFY(ui->apply_button->isEnabled());
-        QTest::keyClick(ui->regex_box, Qt::Key_End);
-        QCOMPARE(ui->suggestions_list->topLevelItemCount(), 0);
-        QVERIFY(!ui->apply_button->isEnabled());
+    void selections_without_suggestions_leave_the_list_empty_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("caret only") << "John Smith" << 16 << 16 << "";
+        QTest::newRow("group syntax") << "John Smith" << 0 << 6 << "{John}";
+        QTest::newRow("escape of nothing recognised") << "ab.cd" << 2 << 4 << "\\.";
     }
-
-    void selecting_syntax_gets_no_suggestions() {
-        start();
-        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
-        WindowUnderTest::select(*ui->regex_box, 0, 6);
-        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), QStringLiteral("{John}"));
+    void selections_without_suggestions_leave_the_list_empty() {
+        QFETCH(QString, search);
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(QString, selected);
+        start_window();
+        ui->make(search, QStringLiteral("Smith, John"));
+        QVERIFY(ui->apply_button->isEnabled());
+        WindowUnderTest::select(*ui->regex_box, start, end);
+        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), selected);
         QCOMPARE(ui->suggestions_list->topLevelItemCount(), 0);
         QVERIFY(!ui->apply_button->isEnabled());
+        QVERIFY(ui->suggestions_list->isEnabled());
     }
 
     void selecting_by_keyboard_lists_suggestions() {
-        start();
+        start_window();
         ui->make(QStringLiteral("abc 123"), QString());
         QTest::keyClick(ui->regex_box, Qt::Key_Home);
         const QString text = WindowUnderTest::text(*ui->regex_box);
@@ -226,7 +232,7 @@ private slots:
     }
 
     void double_click_applies_the_chosen_row() {
-        start();
+        start_window();
         ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
         QTreeWidgetItem* first = ui->suggestions_list->topLevelItem(0);
         const QRect row = ui->suggestions_list->visualItemRect(first);
@@ -236,7 +242,7 @@ private slots:
     }
 
     void double_click_on_an_empty_list_does_nothing() {
-        start();
+        start_window();
         QTest::keyClicks(ui->regex_box, QStringLiteral("abc"));
         QCOMPARE(ui->suggestions_list->topLevelItemCount(), 0);
         QTest::mouseDClick(ui->suggestions_list->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
@@ -244,7 +250,7 @@ private slots:
     }
 
     void typing_into_the_regex_box_restyles_it_in_place() {
-        start();
+        start_window();
         QTest::keyClicks(ui->regex_box, QStringLiteral("{ab}"));
         QVERIFY(ui->regex_copy_button->isEnabled());
         QVERIFY(ui->suggestions_list->isEnabled());
@@ -274,7 +280,7 @@ private slots:
     }
 
     void typing_into_the_format_box_enables_only_its_copy_button() {
-        start();
+        start_window();
         QTest::keyClicks(ui->format_box, QStringLiteral("\\1x"));
         QVERIFY(ui->format_copy_button->isEnabled());
         QVERIFY(!ui->regex_copy_button->isEnabled());
@@ -284,7 +290,7 @@ private slots:
     }
 
     void pasted_lines_in_the_regex_box_become_one_line() {
-        start();
+        start_window();
         QGuiApplication::clipboard()->setText(QStringLiteral("ab\r\ncd\nef"));
         ui->regex_box->setFocus();
         QTest::keyClick(ui->regex_box, Qt::Key_V, Qt::ControlModifier);
@@ -303,7 +309,7 @@ private slots:
         const auto chosen = static_cast<LanguageFactory::Language>(language);
         store_language(chosen == LanguageFactory::Language::ECMAScript ? "ECMAScript"
                                                                        : "VisualStudio");
-        start();
+        start_window();
         const LanguageFactory factory;
         const IRegexLanguage& tables = factory.regex_language(chosen);
         const std::pair<const char*, std::vector<LanguageElementDescription>> menus[] = {
@@ -327,7 +333,7 @@ private slots:
     }
 
     void menu_elements_go_in_at_the_caret() {
-        start();
+        start_window();
         QTest::keyClicks(ui->regex_box, QStringLiteral("abcd"));
         QTest::keyClick(ui->regex_box, Qt::Key_Left);
         QTest::keyClick(ui->regex_box, Qt::Key_Left);
@@ -372,7 +378,7 @@ private slots:
         if (!stored.isEmpty()) {
             store_language(stored.constData());
         }
-        start();
+        start_window();
         QMenu* language = ui->menu(QStringLiteral("Language"));
         QCOMPARE(language->actions().size(), 2);
         QCOMPARE(language->actions().at(0)->text(), QStringLiteral("Visual Studio"));
@@ -381,7 +387,7 @@ private slots:
     }
 
     void choosing_the_current_language_changes_nothing() {
-        start();
+        start_window();
         ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
         WindowUnderTest::select(*ui->regex_box, 7, 8);
         ui->menu_entry("Language", "Visual Studio")->trigger();
@@ -393,7 +399,7 @@ private slots:
     }
 
     void another_language_with_no_sample_keeps_the_results() {
-        start();
+        start_window();
         QTest::keyClicks(ui->regex_box, QStringLiteral("{a}"));
         QTest::keyClicks(ui->format_box, QStringLiteral("\\1"));
         const QString specials_before =
@@ -417,7 +423,7 @@ private slots:
     }
 
     void help_entries_open_documents_beside_the_executable() {
-        start();
+        start_window();
         OpenedAddresses opened;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
         QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
@@ -446,7 +452,7 @@ private slots:
     }
 
     void extra_space_goes_to_the_boxes_and_the_list() {
-        start();
+        start_window();
         const QSize box = ui->search_for_box->size();
         const QSize regex = ui->regex_box->size();
         const QSize list = ui->suggestions_list->size();
@@ -459,7 +465,7 @@ private slots:
     }
 
 private:
-    void start() {
+    void start_window() {
         ui = std::make_unique<WindowUnderTest>();
         QVERIFY(ui->complete());
     }
