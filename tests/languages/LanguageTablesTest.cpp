@@ -134,19 +134,6 @@ TEST(LanguageTablesTest, counts_and_ends_of_the_pattern_tables) {
     EXPECT_EQ(es.back().name, L"Alphanumeric");
 }
 
-TEST(LanguageTablesTest, rows_have_distinct_names_and_texts) {
-    for (const IRegexLanguage* language : {static_cast<const IRegexLanguage*>(&visual_studio),
-                                           static_cast<const IRegexLanguage*>(&ecmascript)}) {
-        std::set<std::wstring> names;
-        std::set<std::wstring> regexes;
-        for (const auto& row : language->regex_descriptions()) {
-            EXPECT_FALSE(row.description.empty()) << row.name;
-            EXPECT_TRUE(names.insert(row.name).second) << row.name;
-            EXPECT_TRUE(regexes.insert(row.regex).second) << row.regex;
-        }
-    }
-}
-
 TEST(LanguageTablesTest, every_call_returns_an_independent_table) {
     auto first = visual_studio.regex_descriptions();
     first.front().regex = L"changed";

@@ -24,18 +24,6 @@ struct SuggestionCase {
 
 } // namespace
 
-TEST(SuggestionTest, elements_answer_with_their_fields) {
-    const RegexSuggestionElement integer(L":z", L"Integer number", L"Integer");
-    EXPECT_EQ(integer.regex(), L":z");
-    EXPECT_EQ(integer.long_description(), L"Integer number");
-    EXPECT_EQ(integer.short_description(), L"Integer");
-
-    const TextSuggestionElement dot(L"\\.", L".");
-    EXPECT_EQ(dot.regex(), L"\\.");
-    EXPECT_EQ(dot.long_description(), L".");
-    EXPECT_EQ(dot.short_description(), L".");
-}
-
 TEST(SuggestionTest, regex_and_descriptions_of_element_sequences) {
     const SuggestionCase cases[] = {
         {{}, L"", L"", L""},

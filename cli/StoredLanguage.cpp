@@ -1,0 +1,5 @@
+#include "cli/StoredLanguage.h"
+
+LanguageFactory::Language stored_language() {
+    return LanguageFactory::VisualStudio;
+}
