@@ -1,6 +1,63 @@
-#include <cstdio>
+#include "app/MainWindow.h"
+#include "app/RunEventHandler.h"
+#include "app/Settings.h"
+#include "app/UnhandledException.h"
+#include "app/WPFAssertHandler.h"
+#include "common/DBC.h"
 
-int main() {
-    std::puts("Varnel: the window is not built yet. The inference library and its tests are.");
+#include <exception>
+#include <locale>
+#include <pthread.h>
+#include <stdexcept>
+#include <string>
+
+#include <QApplication>
+
+namespace {
+
+// Letter classes in the inferred patterns follow the global locale; a plain "C" or "POSIX"
+// locale would not count accented letters as letters.
+void install_user_locale() {
+    try {
+        const std::locale user("");
+        if (user.name() != "C" && user.name() != "POSIX") {
+            std::locale::global(user);
+            return;
+        }
+    } catch (const std::runtime_error&) {
+        // The environment names a locale that is not installed.
+    }
+    try {
+        std::locale::global(std::locale("C.UTF-8"));
+    } catch (const std::runtime_error&) {
+        // Without C.UTF-8 the classic locale stays.
+    }
+}
+
+void run(QApplication& application) {
+    Settings settings;
+    MainWindow window(settings);
+    window.get_window().show();
+    application.exec();
+    rethrow_parked_exception();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    pthread_setname_np(pthread_self(), "Main UI");
+    std::set_terminate(on_thread_unhandled_exception);
+    WPFAssertHandler assert_handler;
+    DBC::set_assert_handler(&assert_handler);
+    install_user_locale();
+
+    // Varnel has no command-line options: the toolkit sees only the program name.
+    int application_argc = argc > 0 ? 1 : 0;
+    QApplication application(application_argc, argv);
+    try {
+        run(application);
+    } catch (...) {
+        handle_unhandled_exception(L"Main", std::current_exception());
+    }
     return 0;
 }

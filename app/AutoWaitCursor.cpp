@@ -1,0 +1,12 @@
+#include "app/AutoWaitCursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+AutoWaitCursor::AutoWaitCursor() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+AutoWaitCursor::~AutoWaitCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}

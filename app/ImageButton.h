@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+#include <QPushButton>
+
+// Gives the button an embedded image (by resource name, e.g. "copy_grey.png") before its caption.
+void setup_image_button(QPushButton& button, const std::wstring& image_name,
+                        const std::wstring& caption);

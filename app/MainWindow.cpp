@@ -1,0 +1,477 @@
+#include "app/MainWindow.h"
+
+#include "app/AutoWaitCursor.h"
+#include "app/ImageButton.h"
+#include "app/QStringConversion.h"
+#include "app/RunEventHandler.h"
+#include "app/StartFile.h"
+#include "common/DBC.h"
+#include "core/MakeReplaceRegex.h"
+#include "suggestions/MakeSelectionSuggestion.h"
+#include "suggestions/MakeSuggestions.h"
+#include "suggestions/Suggestion.h"
+
+#include <limits>
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTextCursor>
+
+namespace {
+
+constexpr qreal window_font_factor = 1.1;
+constexpr qreal sample_font_factor = 1.2;
+constexpr qreal result_font_factor = 1.5;
+
+// Factors apply to the toolkit's default font, not to the window's enlarged one.
+QFont scaled_default_font(QFont font, qreal factor) {
+    const QFont system = QApplication::font();
+    if (system.pointSizeF() > 0) {
+        font.setPointSizeF(system.pointSizeF() * factor);
+    } else {
+        font.setPixelSize(qRound(system.pixelSize() * factor));
+    }
+    return font;
+}
+
+QFont monospace_font(qreal factor) {
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    if (!QFontInfo(font).fixedPitch()) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    }
+    return scaled_default_font(font, factor);
+}
+
+QString language_header(LanguageFactory::Language language) {
+    switch (language) {
+    case LanguageFactory::Language::VisualStudio:
+        return QStringLiteral("Visual Studio");
+    case LanguageFactory::Language::ECMAScript:
+        return QStringLiteral("ECMAScript");
+    }
+    DBC_UNREACHABLE();
+}
+
+std::wstring menu_pad(LanguageElementDescription::MenuDistortionWorkaround workaround) {
+    switch (workaround) {
+    case LanguageElementDescription::None:
+        return L"";
+    case LanguageElementDescription::Tab:
+        return L"\t";
+    case LanguageElementDescription::TwoSpaces:
+        return L"  ";
+    }
+    DBC_UNREACHABLE();
+}
+
+// A menu caption shows "&" only when it is doubled; a single one would mark an access key.
+QString menu_caption(const std::wstring& text) {
+    return to_qstring(text).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QLabel* create_label(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit* create_sample_box(const char* name) {
+    auto* box = new QLineEdit;
+    box->setObjectName(QLatin1String(name));
+    box->setFont(monospace_font(sample_font_factor));
+    // Samples are data: the default limit of 32767 characters would cut them silently.
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
+}
+
+RichTextBox* create_result_box(const char* name) {
+    auto* box = new RichTextBox;
+    box->setObjectName(QLatin1String(name));
+    box->setFont(monospace_font(result_font_factor));
+    return box;
+}
+
+QPushButton* create_copy_button(const char* name) {
+    auto* button = new QPushButton;
+    button->setObjectName(QLatin1String(name));
+    setup_image_button(*button, L"copy_grey.png", L"Copy");
+    button->setEnabled(false);
+    return button;
+}
+
+void move_caret_to_end(QTextEdit& box) {
+    QTextCursor cursor = box.textCursor();
+    cursor.movePosition(QTextCursor::End);
+    box.setTextCursor(cursor);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Settings& settings) : settings(settings) {
+    create_controls();
+    setWindowTitle(QStringLiteral("Varnel"));
+    resize(700, 440);
+    setFont(scaled_default_font(QApplication::font(), window_font_factor));
+    create_layout();
+    fit_suggestions_columns();
+    setMenuBar(create_menu());
+    statusBar()->setSizeGripEnabled(true);
+    search_for_box->setFocus();
+}
+
+MainWindow::~MainWindow() {
+    // The controls outlive the members their handlers use: cut them off before the toolkit
+    // deletes them.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+    }
+}
+
+QMainWindow& MainWindow::get_window() {
+    return *this;
+}
+
+template <typename Sender, typename Signal>
+void MainWindow::connect_handler(Sender* sender, Signal signal, void (MainWindow::*handler)()) {
+    connect(sender, signal, this,
+            [this, handler] { run_event_handler([&] { (this->*handler)(); }); });
+}
+
+void MainWindow::create_controls() {
+    search_for_box = create_sample_box("search_for_box");
+    search_for_paste = std::make_unique<PasteButton>(*search_for_box);
+    search_for_paste->get_button().setObjectName(QStringLiteral("search_for_paste"));
+    replace_with_box = create_sample_box("replace_with_box");
+    replace_with_paste = std::make_unique<PasteButton>(*replace_with_box);
+    replace_with_paste->get_button().setObjectName(QStringLiteral("replace_with_paste"));
+
+    make_regex_button = new QPushButton(QStringLiteral("Make regular expression"));
+    make_regex_button->setObjectName(QStringLiteral("make_regex_button"));
+    make_regex_button->setEnabled(false);
+    make_regex_button->setDefault(true);
+
+    regex_box = create_result_box("regex_box");
+    regex_copy_button = create_copy_button("regex_copy_button");
+    format_box = create_result_box("format_box");
+    format_copy_button = create_copy_button("format_copy_button");
+
+    suggestions_list = new QTreeWidget;
+    suggestions_list->setObjectName(QStringLiteral("suggestions_list"));
+    suggestions_list->setColumnCount(2);
+    suggestions_list->setHeaderLabels(
+        {QStringLiteral("Regex suggestion"), QStringLiteral("Description")});
+    suggestions_list->setRootIsDecorated(false);
+    suggestions_list->setUniformRowHeights(true);
+    suggestions_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    suggestions_list->setEnabled(false);
+
+    apply_button = new QPushButton(QStringLiteral("&Apply"));
+    apply_button->setObjectName(QStringLiteral("apply_button"));
+    apply_button->setEnabled(false);
+
+    connect_handler(search_for_box, &QLineEdit::textChanged,
+                    &MainWindow::on_search_for_text_changed);
+    connect_handler(search_for_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
+    connect_handler(replace_with_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
+    connect_handler(make_regex_button, &QPushButton::clicked, &MainWindow::on_make_regex_click);
+    connect_handler(regex_box, &QTextEdit::textChanged, &MainWindow::on_regex_text_changed);
+    connect_handler(regex_box, &QTextEdit::selectionChanged,
+                    &MainWindow::on_regex_selection_changed);
+    connect_handler(regex_box, &RichTextBox::enter_pressed, &MainWindow::on_enter);
+    connect_handler(regex_copy_button, &QPushButton::clicked, &MainWindow::on_regex_copy);
+    connect_handler(format_box, &QTextEdit::textChanged, &MainWindow::on_format_text_changed);
+    connect_handler(format_box, &RichTextBox::enter_pressed, &MainWindow::on_enter);
+    connect_handler(format_copy_button, &QPushButton::clicked, &MainWindow::on_format_copy);
+    connect_handler(suggestions_list, &QTreeWidget::itemSelectionChanged,
+                    &MainWindow::on_suggestions_list_selection_changed);
+    connect_handler(suggestions_list, &QTreeWidget::itemDoubleClicked,
+                    &MainWindow::on_suggestions_list_double_click);
+    connect_handler(apply_button, &QPushButton::clicked, &MainWindow::on_apply_suggestion);
+}
+
+void MainWindow::create_layout() {
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(10, 10, 10, 10);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(6);
+    // All extra width goes to the boxes, all extra height to the suggestions list.
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(5, 1);
+
+    grid->addWidget(create_label(QStringLiteral("Search for:")), 0, 0);
+    grid->addWidget(search_for_box, 0, 1);
+    grid->addWidget(&search_for_paste->get_button(), 0, 2, Qt::AlignVCenter);
+    grid->addWidget(create_label(QStringLiteral("Replace with:")), 1, 0);
+    grid->addWidget(replace_with_box, 1, 1);
+    grid->addWidget(&replace_with_paste->get_button(), 1, 2, Qt::AlignVCenter);
+    grid->addWidget(make_regex_button, 2, 0, 1, 3, Qt::AlignHCenter | Qt::AlignVCenter);
+    grid->addWidget(create_label(QStringLiteral("Regular expression:")), 3, 0);
+    grid->addWidget(regex_box, 3, 1);
+    grid->addWidget(regex_copy_button, 3, 2, Qt::AlignVCenter);
+    grid->addWidget(create_label(QStringLiteral("Format string:")), 4, 0);
+    grid->addWidget(format_box, 4, 1);
+    grid->addWidget(format_copy_button, 4, 2, Qt::AlignVCenter);
+    grid->addWidget(suggestions_list, 5, 0, 1, 2);
+    grid->addWidget(apply_button, 5, 2, Qt::AlignVCenter);
+
+    auto* content = new QWidget;
+    content->setLayout(grid);
+    setCentralWidget(content);
+}
+
+QMenu* MainWindow::add_menu(QMenuBar& bar, const QString& caption) {
+    QMenu* menu = bar.addMenu(caption);
+    menu->setFont(font());
+    return menu;
+}
+
+QMenuBar* MainWindow::create_menu() {
+    auto* bar = new QMenuBar;
+    bar->setFont(font());
+
+    language_menu = add_menu(*bar, QStringLiteral("Language"));
+    language_menu->setObjectName(QStringLiteral("language_menu"));
+    auto* language_group = new QActionGroup(language_menu);
+    for (const LanguageFactory::Language language : LanguageFactory::languages()) {
+        QAction* action = language_menu->addAction(language_header(language));
+        action->setCheckable(true);
+        action->setChecked(language == settings.get_language());
+        language_group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, language] { run_event_handler([&] { on_language_menu_click(language); }); });
+    }
+
+    specials_menu = add_menu(*bar, QStringLiteral("Specials"));
+    specials_menu->setObjectName(QStringLiteral("specials_menu"));
+    characters_menu = add_menu(*bar, QStringLiteral("Characters"));
+    characters_menu->setObjectName(QStringLiteral("characters_menu"));
+    strings_menu = add_menu(*bar, QStringLiteral("Strings"));
+    strings_menu->setObjectName(QStringLiteral("strings_menu"));
+
+    QMenu* help_menu = add_menu(*bar, QStringLiteral("Help"));
+    help_menu->setObjectName(QStringLiteral("help_menu"));
+    QAction* help = help_menu->addAction(QStringLiteral("Help"));
+    help->setShortcut(QKeySequence::HelpContents);
+    // On the window itself as well, so that F1 works wherever the focus is.
+    addAction(help);
+    connect_handler(help, &QAction::triggered, &MainWindow::on_help);
+    help_menu->addSeparator();
+    connect_handler(help_menu->addAction(QStringLiteral("E-mail Support")), &QAction::triggered,
+                    &MainWindow::on_email_support_menu_click);
+    connect_handler(help_menu->addAction(QStringLiteral("License")), &QAction::triggered,
+                    &MainWindow::on_license_menu_click);
+    help_menu->addSeparator();
+    connect_handler(help_menu->addAction(QStringLiteral("About")), &QAction::triggered,
+                    &MainWindow::on_about_menu_click);
+
+    update_menu_language();
+    return bar;
+}
+
+void MainWindow::update_menu_language() {
+    const IRegexLanguage& language = language_factory.regex_language(settings.get_language());
+    update_menu_language_group(language.special_elements(), *specials_menu);
+    update_menu_language_group(language.character_elements(), *characters_menu);
+    update_menu_language_group(language.string_elements(), *strings_menu);
+}
+
+void MainWindow::update_menu_language_group(const std::vector<LanguageElementDescription>& elements,
+                                            QMenu& menu) {
+    menu.clear();
+    // Every separator of the table shows, also two in a row.
+    menu.setSeparatorsCollapsible(false);
+    for (const LanguageElementDescription& element : elements) {
+        if (element.text.empty()) {
+            menu.addSeparator();
+            continue;
+        }
+        const std::wstring caption =
+            element.text + menu_pad(element.menu_workaround) + L"\t" + element.description;
+        QAction* action = menu.addAction(menu_caption(caption));
+        connect(action, &QAction::triggered, this, [this, text = element.text] {
+            run_event_handler([&] { on_element_menu_click(text); });
+        });
+    }
+}
+
+void MainWindow::make_regex() {
+    DBC_PRECONDITION(!search_for_box->text().isEmpty());
+    const AutoWaitCursor wait_cursor;
+    const std::wstring replace = to_wstring(replace_with_box->text());
+    const std::wstring search = to_wstring(search_for_box->text());
+    const LanguageFactory::Language language = settings.get_language();
+
+    const ReplaceRegex result =
+        make_replace_regex(search, replace, language_factory.regex_formatting(language));
+    pretty_format_regex_box(result.regex);
+    pretty_format_format_box(result.format);
+
+    const boost::optional<SelectionSuggestion> selection = make_selection_suggestion(
+        result.regex, language_factory.regex_language(language).regex_descriptions(),
+        language_factory.regex_formatting_ptr(language));
+    if (selection) {
+        QTextCursor cursor = regex_box->textCursor();
+        cursor.setPosition(rich_box_position(*regex_box, selection->start));
+        cursor.setPosition(rich_box_position(*regex_box, selection->end), QTextCursor::KeepAnchor);
+        regex_box->setTextCursor(cursor);
+        regex_box->setFocus();
+    } else {
+        move_caret_to_end(*regex_box);
+    }
+    move_caret_to_end(*format_box);
+}
+
+void MainWindow::apply_suggestion() {
+    const QList<QTreeWidgetItem*> selected = suggestions_list->selectedItems();
+    DBC_PRECONDITION(!selected.isEmpty());
+    replace_selection_in_regex_box(to_wstring(selected.front()->text(0)));
+}
+
+void MainWindow::replace_selection_in_regex_box(const std::wstring& text) {
+    QTextCursor cursor = regex_box->textCursor();
+    const auto caret_after = rich_box_offset(*regex_box, cursor.selectionStart()) + text.size();
+    cursor.insertText(to_qstring(text));
+    // The box restyles itself on the change; the caret belongs after the inserted text.
+    cursor.setPosition(rich_box_position(*regex_box, caret_after));
+    regex_box->setTextCursor(cursor);
+    regex_box->setFocus();
+}
+
+void MainWindow::pretty_format_regex_box(const std::wstring& regex) {
+    rich_box_format(
+        *regex_box,
+        language_factory.regex_formatting(settings.get_language()).pretty_format_regex(regex),
+        regex_box_formatting);
+}
+
+void MainWindow::pretty_format_format_box(const std::wstring& format) {
+    rich_box_format(
+        *format_box,
+        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format),
+        format_box_formatting);
+}
+
+void MainWindow::on_search_for_text_changed() {
+    make_regex_button->setEnabled(!search_for_box->text().isEmpty());
+}
+
+void MainWindow::on_regex_text_changed() {
+    const std::wstring text = rich_text_box_text(*regex_box);
+    regex_copy_button->setEnabled(!text.empty());
+    suggestions_list->setEnabled(regex_copy_button->isEnabled());
+    if (!regex_box_formatting) {
+        pretty_format_regex_box(text);
+    }
+}
+
+void MainWindow::on_format_text_changed() {
+    const std::wstring text = rich_text_box_text(*format_box);
+    format_copy_button->setEnabled(!text.empty());
+    if (!format_box_formatting) {
+        pretty_format_format_box(text);
+    }
+}
+
+void MainWindow::on_make_regex_click() {
+    make_regex();
+}
+
+void MainWindow::on_regex_selection_changed() {
+    suggestions_list->clear();
+    const QTextCursor cursor = regex_box->textCursor();
+    const auto start = rich_box_offset(*regex_box, cursor.selectionStart());
+    const auto end = rich_box_offset(*regex_box, cursor.selectionEnd());
+    const std::wstring selected = rich_text_box_text(*regex_box).substr(start, end - start);
+
+    const LanguageFactory::Language language = settings.get_language();
+    const std::vector<Suggestion> suggestions =
+        make_suggestions(selected, language_factory.regex_language(language).regex_descriptions(),
+                         language_factory.regex_formatting_ptr(language));
+    for (const Suggestion& suggestion : suggestions) {
+        suggestions_list->addTopLevelItem(new QTreeWidgetItem(
+            {to_qstring(suggestion.regex()), to_qstring(suggestion.long_description())}));
+    }
+    if (suggestions_list->topLevelItemCount() > 0) {
+        suggestions_list->setCurrentItem(
+            suggestions_list->topLevelItem(suggestions_list->topLevelItemCount() - 1));
+    }
+    fit_suggestions_columns();
+}
+
+void MainWindow::fit_suggestions_columns() {
+    // Each column fits its header and its rows.
+    suggestions_list->resizeColumnToContents(0);
+    suggestions_list->resizeColumnToContents(1);
+}
+
+void MainWindow::on_suggestions_list_selection_changed() {
+    apply_button->setEnabled(!suggestions_list->selectedItems().isEmpty());
+}
+
+void MainWindow::on_suggestions_list_double_click() {
+    if (!suggestions_list->selectedItems().isEmpty()) {
+        apply_suggestion();
+    }
+}
+
+void MainWindow::on_apply_suggestion() {
+    apply_suggestion();
+}
+
+void MainWindow::on_regex_copy() {
+    copy_to_clipboard(*regex_box);
+}
+
+void MainWindow::on_format_copy() {
+    copy_to_clipboard(*format_box);
+}
+
+void MainWindow::on_element_menu_click(const std::wstring& text) {
+    replace_selection_in_regex_box(text);
+}
+
+void MainWindow::on_language_menu_click(LanguageFactory::Language language) {
+    if (language == settings.get_language()) {
+        return;
+    }
+    const std::vector<LanguageFactory::Language> languages = LanguageFactory::languages();
+    const QList<QAction*> entries = language_menu->actions();
+    for (std::size_t i = 0; i < languages.size(); ++i) {
+        entries.at(static_cast<qsizetype>(i))->setChecked(languages[i] == language);
+    }
+    settings.set_language(language);
+    update_menu_language();
+    if (!search_for_box->text().isEmpty()) {
+        make_regex();
+    }
+}
+
+void MainWindow::on_enter() {
+    if (make_regex_button->isEnabled()) {
+        make_regex_button->click();
+    }
+}
+
+void MainWindow::on_help() {
+    start_file(L"Help.chm");
+}
+
+void MainWindow::on_email_support_menu_click() {
+    start_email_support();
+}
+
+void MainWindow::on_license_menu_click() {
+    start_file(L"license.html");
+}
+
+void MainWindow::on_about_menu_click() {
+    QMessageBox::about(this, QStringLiteral("About"), QStringLiteral("Varnel"));
+}

@@ -1,0 +1,93 @@
+#pragma once
+// The application's window: two sample boxes, the inferred regular expression and format string,
+// suggestions that generalise the selected part of the regular expression, and the menus.
+
+#include "app/PasteButton.h"
+#include "app/RichTextBox.h"
+#include "app/Settings.h"
+#include "languages/IRegexLanguage.h"
+#include "languages/LanguageFactory.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTreeWidget>
+
+class MainWindow : public QMainWindow {
+public:
+    // The settings must outlive the window.
+    explicit MainWindow(Settings& settings);
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    QMainWindow& get_window();
+
+    // Infers the regular expression and the format string from the two samples, shows them and
+    // selects the first part of the regular expression that a named pattern recognises.
+    // Precondition: the search box is not empty.
+    void make_regex();
+    // Puts the selected suggestion in place of the selection of the regex box.
+    // Precondition: a suggestion is selected.
+    void apply_suggestion();
+    // Replaces the selection of the regex box (or inserts at its caret) and focuses the box.
+    void replace_selection_in_regex_box(const std::wstring& text);
+
+private:
+    void create_controls();
+    void create_layout();
+    QMenuBar* create_menu();
+    QMenu* add_menu(QMenuBar& bar, const QString& caption);
+    void update_menu_language();
+    void update_menu_language_group(const std::vector<LanguageElementDescription>& elements,
+                                    QMenu& menu);
+    void fit_suggestions_columns();
+    void pretty_format_regex_box(const std::wstring& regex);
+    void pretty_format_format_box(const std::wstring& format);
+
+    template <typename Sender, typename Signal>
+    void connect_handler(Sender* sender, Signal signal, void (MainWindow::*handler)());
+
+    void on_search_for_text_changed();
+    void on_regex_text_changed();
+    void on_format_text_changed();
+    void on_make_regex_click();
+    void on_regex_selection_changed();
+    void on_suggestions_list_selection_changed();
+    void on_suggestions_list_double_click();
+    void on_apply_suggestion();
+    void on_regex_copy();
+    void on_format_copy();
+    void on_element_menu_click(const std::wstring& text);
+    void on_language_menu_click(LanguageFactory::Language language);
+    void on_enter();
+    void on_help();
+    void on_email_support_menu_click();
+    void on_license_menu_click();
+    void on_about_menu_click();
+
+    Settings& settings;
+    LanguageFactory language_factory;
+    QLineEdit* search_for_box;
+    std::unique_ptr<PasteButton> search_for_paste;
+    QLineEdit* replace_with_box;
+    std::unique_ptr<PasteButton> replace_with_paste;
+    QPushButton* make_regex_button;
+    RichTextBox* regex_box;
+    QPushButton* regex_copy_button;
+    RichTextBox* format_box;
+    QPushButton* format_copy_button;
+    QTreeWidget* suggestions_list;
+    QPushButton* apply_button;
+    QMenu* specials_menu = nullptr;
+    QMenu* characters_menu = nullptr;
+    QMenu* strings_menu = nullptr;
+    QMenu* language_menu = nullptr;
+    bool regex_box_formatting = false;
+    bool format_box_formatting = false;
+};

@@ -1,0 +1,68 @@
+#include "app/PasteButton.h"
+
+#include "app/ImageButton.h"
+#include "app/QStringConversion.h"
+#include "app/RichTextBox.h"
+#include "app/RunEventHandler.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+
+bool clipboard_has_text() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText();
+}
+
+} // namespace
+
+PasteButton::PasteButton(QLineEdit& target)
+    : button(std::make_unique<QPushButton>()), target(target) {
+    setup_image_button(*button, L"paste_grey.png", L"Paste");
+    QObject::connect(button.get(), &QPushButton::clicked, button.get(),
+                     [this] { run_event_handler([this] { on_click(); }); });
+    set_stauts();
+    clipboard_watch_timer.setInterval(500);
+    QObject::connect(&clipboard_watch_timer, &QTimer::timeout, &clipboard_watch_timer,
+                     [this] { run_event_handler([this] { on_clipboard_watch_timer(); }); });
+    clipboard_watch_timer.start();
+}
+
+PasteButton::~PasteButton() {
+    clipboard_watch_timer.stop();
+}
+
+QPushButton& PasteButton::get_button() {
+    return *button;
+}
+
+void PasteButton::set_stauts() {
+    button->setEnabled(clipboard_has_text());
+}
+
+void PasteButton::on_click() {
+    paste_from_clipboard(target);
+}
+
+void PasteButton::on_clipboard_watch_timer() {
+    set_stauts();
+}
+
+void paste_from_clipboard(QLineEdit& box) {
+    if (!clipboard_has_text()) {
+        return;
+    }
+    QString text = QGuiApplication::clipboard()->text();
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    box.setText(text);
+    box.setCursorPosition(static_cast<int>(text.size()));
+    box.setFocus();
+}
+
+void copy_to_clipboard(QTextEdit& box) {
+    QGuiApplication::clipboard()->setText(to_qstring(rich_text_box_text(box)));
+    box.setFocus();
+}

@@ -1,0 +1,39 @@
+#pragma once
+// The "Paste" button beside a sample box: it replaces the box's text with the clipboard text, and
+// it is enabled only while the clipboard holds text, which it checks twice a second.
+
+#include <memory>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+class PasteButton {
+public:
+    // The box must outlive the button.
+    explicit PasteButton(QLineEdit& target);
+    ~PasteButton();
+    PasteButton(const PasteButton&) = delete;
+    PasteButton& operator=(const PasteButton&) = delete;
+
+    QPushButton& get_button();
+
+    // Enables the button exactly when the clipboard holds text.
+    void set_stauts();
+
+private:
+    void on_click();
+    void on_clipboard_watch_timer();
+
+    QTimer clipboard_watch_timer;
+    std::unique_ptr<QPushButton> button;
+    QLineEdit& target;
+};
+
+// Replaces the box's text with the clipboard text on one line, puts the caret after it and focuses
+// the box. Leaves the box alone when the clipboard holds no text.
+void paste_from_clipboard(QLineEdit& box);
+
+// Puts the box's plain text on the clipboard and focuses the box.
+void copy_to_clipboard(QTextEdit& box);

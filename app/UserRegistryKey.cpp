@@ -1,0 +1,63 @@
+#include "app/UserRegistryKey.h"
+
+#include "app/QStringConversion.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+// The longest value that is read; it leaves room for a terminating NUL in a buffer of 10000 UTF-16
+// code units, so values stay within the limits of other stores of this kind.
+constexpr qsizetype max_value_length = 9999;
+
+// Looked up on every access so that the store follows XDG_CONFIG_HOME.
+QString store_file_path() {
+    const QString directory =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return directory.isEmpty() ? QString() : directory + QStringLiteral("/Sorvexa/Varnel.conf");
+}
+
+QString value_key(const std::wstring& key_path, const std::wstring& name) {
+    // The store separates groups with slashes; a key path separates them with backslashes.
+    return to_qstring(key_path).replace(QLatin1Char('\\'), QLatin1Char('/')) + QLatin1Char('/') +
+           to_qstring(name);
+}
+
+} // namespace
+
+UserRegistryKey::UserRegistryKey(const std::wstring& key_path) : key_path(key_path) {}
+
+boost::optional<std::wstring> UserRegistryKey::get_string(const std::wstring& name) const {
+    const QString path = store_file_path();
+    if (path.isEmpty()) {
+        return boost::none;
+    }
+    const QSettings store(path, QSettings::IniFormat);
+    if (store.status() != QSettings::NoError) {
+        return boost::none;
+    }
+    const QVariant value = store.value(value_key(key_path, name));
+    if (value.typeId() != QMetaType::QString) {
+        return boost::none;
+    }
+    QString text = value.toString();
+    if (text.endsWith(QChar(u'\0'))) {
+        text.chop(1);
+    }
+    if (text.size() > max_value_length) {
+        return boost::none;
+    }
+    return to_wstring(text);
+}
+
+bool UserRegistryKey::set_string(const std::wstring& name, const std::wstring& text) const {
+    const QString path = store_file_path();
+    if (path.isEmpty()) {
+        return false;
+    }
+    QSettings store(path, QSettings::IniFormat);
+    store.setValue(value_key(key_path, name), to_qstring(text));
+    store.sync();
+    return store.status() == QSettings::NoError;
+}

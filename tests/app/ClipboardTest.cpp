@@ -1,0 +1,121 @@
+// The paste buttons of the sample boxes and the copy buttons of the result boxes.
+
+#include "app/PasteButton.h"
+#include "tests/app/AppTest.h"
+#include "tests/app/WindowUnderTest.h"
+
+#include <memory>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
+#include <QTest>
+
+class ClipboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        config = std::make_unique<ScopedConfigHome>();
+        QGuiApplication::clipboard()->clear();
+        ui = std::make_unique<WindowUnderTest>();
+        QVERIFY(ui->complete());
+    }
+    void cleanup() {
+        ui.reset();
+        config.reset();
+    }
+
+    void paste_replaces_the_box_with_one_line_data() {
+        QTest::addColumn<QString>("clipboard");
+        QTest::addColumn<QString>("pasted");
+        QTest::newRow("carriage return and line feed")
+            << QStringLiteral("first\r\nsecond") << QStringLiteral("first  second");
+        QTest::newRow("line feeds") << QStringLiteral("a\nb\n") << QStringLiteral("a b ");
+        QTest::newRow("carriage returns") << QStringLiteral("\ra\rb") << QStringLiteral(" a b");
+        QTest::newRow("tabs and spaces kept") << QStringLiteral("a\t b") << QStringLiteral("a\t b");
+        QTest::newRow("outside ASCII")
+            << QStringLiteral("Zoë 😀 中文") << QStringLiteral("Zoë 😀 中文");
+        QTest::newRow("empty text") << QString() << QString();
+    }
+    void paste_replaces_the_box_with_one_line() {
+        QFETCH(QString, clipboard);
+        QFETCH(QString, pasted);
+        QTest::keyClicks(ui->search_for_box, QStringLiteral("old text"));
+        QTest::keyClicks(ui->replace_with_box, QStringLiteral("old text"));
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTRY_VERIFY_WITH_TIMEOUT(ui->search_for_paste->isEnabled(), 1000);
+
+        QTest::mouseClick(ui->search_for_paste, Qt::LeftButton);
+        QCOMPARE(ui->search_for_box->text(), pasted);
+        QCOMPARE(ui->search_for_box->cursorPosition(), pasted.size());
+        QVERIFY(ui->search_for_box->hasFocus());
+        QCOMPARE(ui->make_regex_button->isEnabled(), !pasted.isEmpty());
+
+        QTest::mouseClick(ui->replace_with_paste, Qt::LeftButton);
+        QCOMPARE(ui->replace_with_box->text(), pasted);
+        QVERIFY(ui->replace_with_box->hasFocus());
+    }
+
+    void paste_buttons_follow_the_clipboard() {
+        QVERIFY(!ui->search_for_paste->isEnabled());
+        QGuiApplication::clipboard()->setText(QStringLiteral("text"));
+        QTRY_VERIFY_WITH_TIMEOUT(ui->search_for_paste->isEnabled(), 600);
+        QTRY_VERIFY_WITH_TIMEOUT(ui->replace_with_paste->isEnabled(), 600);
+
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QGuiApplication::clipboard()->setImage(image);
+        QTRY_VERIFY_WITH_TIMEOUT(!ui->search_for_paste->isEnabled(), 600);
+        QTRY_VERIFY_WITH_TIMEOUT(!ui->replace_with_paste->isEnabled(), 600);
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("again"));
+        QTRY_VERIFY_WITH_TIMEOUT(ui->search_for_paste->isEnabled(), 600);
+        QGuiApplication::clipboard()->clear();
+        QTRY_VERIFY_WITH_TIMEOUT(!ui->search_for_paste->isEnabled(), 600);
+    }
+
+    void paste_without_text_on_the_clipboard_keeps_the_box() {
+        QTest::keyClicks(ui->search_for_box, QStringLiteral("kept"));
+        auto* data = new QMimeData;
+        data->setData(QStringLiteral("application/octet-stream"), "\x01\x02");
+        QGuiApplication::clipboard()->setMimeData(data);
+        paste_from_clipboard(*ui->search_for_box);
+        QCOMPARE(ui->search_for_box->text(), QStringLiteral("kept"));
+    }
+
+    void copy_puts_only_the_characters_on_the_clipboard() {
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        ui->search_for_box->setFocus();
+        QTest::mouseClick(ui->regex_copy_button, Qt::LeftButton);
+        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->text(), QStringLiteral("{John}{ }{Smith}"));
+        QVERIFY(!data->hasHtml());
+        QVERIFY(ui->regex_box->hasFocus());
+
+        QTest::mouseClick(ui->format_copy_button, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("\\3,\\2\\1"));
+        QVERIFY(ui->format_box->hasFocus());
+    }
+
+    void copied_text_pastes_back_unchanged() {
+        const QString sample = QStringLiteral("naïve 😀 €5 ǅ");
+        ui->make(sample, QString());
+        QTest::mouseClick(ui->regex_copy_button, Qt::LeftButton);
+        const QString regex = QGuiApplication::clipboard()->text();
+        QVERIFY(regex.contains(QStringLiteral("😀")));
+        QTRY_VERIFY_WITH_TIMEOUT(ui->replace_with_paste->isEnabled(), 1000);
+        QTest::mouseClick(ui->replace_with_paste, Qt::LeftButton);
+        QCOMPARE(ui->replace_with_box->text(), regex);
+        QCOMPARE(ui->search_for_box->text(), sample);
+    }
+
+private:
+    std::unique_ptr<ScopedConfigHome> config;
+    std::unique_ptr<WindowUnderTest> ui;
+};
+
+VARNEL_APP_TEST(ClipboardTest);
+
+#include "ClipboardTest.moc"

@@ -1,0 +1,479 @@
+// The main window driven as a user drives it: typing, clicking, Enter, selecting, menus.
+
+#include "app/QStringConversion.h"
+#include "app/UserRegistryKey.h"
+#include "core/MakeReplaceRegex.h"
+#include "languages/LanguageFactory.h"
+#include "tests/app/AppTest.h"
+#include "tests/app/WindowUnderTest.h"
+
+#include <memory>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+// The caption an element menu shows for a table record, "&" as the menu writes it.
+QString element_caption(const LanguageElementDescription& element) {
+    static const wchar_t* const pads[] = {L"", L"\t", L"  "};
+    return to_qstring(element.text + pads[element.menu_workaround] + L"\t" + element.description)
+        .replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QStringList checked_entries(QMenu& menu) {
+    QStringList checked;
+    for (QAction* entry : menu.actions()) {
+        if (entry->isChecked()) {
+            checked.append(entry->text());
+        }
+    }
+    return checked;
+}
+
+void store_language(const char* text) {
+    QVERIFY(UserRegistryKey(L"Software\\Sorvexa\\Varnel\\1.0")
+                .set_string(L"Language", to_wstring(QString::fromLatin1(text))));
+}
+
+} // namespace
+
+// Receives the addresses the window hands to the desktop.
+class OpenedAddresses : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        config = std::make_unique<ScopedConfigHome>();
+        QGuiApplication::clipboard()->clear();
+    }
+    void cleanup() {
+        ui.reset();
+        config.reset();
+    }
+
+    void starts_with_only_boxes_and_menus_usable() {
+        start_window();
+        QCOMPARE(ui->window.windowTitle(), QStringLiteral("Varnel"));
+        QCOMPARE(ui->window.size(), QSize(700, 440));
+        for (QWidget* usable : std::initializer_list<QWidget*>{
+                 ui->search_for_box, ui->replace_with_box, ui->regex_box, ui->format_box}) {
+            QVERIFY2(usable->isEnabled(), qPrintable(usable->objectName()));
+        }
+        QVERIFY(!ui->regex_box->isReadOnly());
+        QVERIFY(!ui->format_box->isReadOnly());
+        for (QWidget* unusable : std::initializer_list<QWidget*>{
+                 ui->make_regex_button, ui->regex_copy_button, ui->format_copy_button,
+                 ui->suggestions_list, ui->apply_button, ui->search_for_paste,
+                 ui->replace_with_paste}) {
+            QVERIFY2(!unusable->isEnabled(), qPrintable(unusable->objectName()));
+        }
+        QVERIFY(ui->search_for_box->hasFocus());
+        QCOMPARE(ui->suggestions_list->headerItem()->text(0), QStringLiteral("Regex suggestion"));
+        QCOMPARE(ui->suggestions_list->headerItem()->text(1), QStringLiteral("Description"));
+        QStringList menus;
+        for (QAction* entry : ui->window.menuBar()->actions()) {
+            menus.append(entry->text());
+        }
+        QCOMPARE(menus, (QStringList{"Language", "Specials", "Characters", "Strings", "Help"}));
+    }
+
+    void make_button_follows_the_search_text() {
+        start_window();
+        QTest::keyClicks(ui->replace_with_box, QStringLiteral("only the replacement"));
+        QVERIFY(!ui->make_regex_button->isEnabled());
+        QTest::keyClicks(ui->search_for_box, QStringLiteral("a"));
+        QVERIFY(ui->make_regex_button->isEnabled());
+        QTest::keyClick(ui->search_for_box, Qt::Key_Backspace);
+        QVERIFY(!ui->make_regex_button->isEnabled());
+    }
+
+    void john_smith_becomes_groups_and_back_references() {
+        start_window();
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{John}{ }{Smith}"));
+        QCOMPARE(WindowUnderTest::text(*ui->format_box), QStringLiteral("\\3,\\2\\1"));
+        // The first stretch a named pattern recognises is selected, and its suggestions listed
+        // with the last one chosen.
+        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), QStringLiteral("John"));
+        QCOMPARE(ui->regex_box->textCursor().position(), 5);
+        QVERIFY(ui->regex_box->hasFocus());
+        QCOMPARE(ui->suggestion_rows(),
+                 (QStringList{":Al+ | Alphabetic string", ":a+ | English alphanumeric characters",
+                              ":i | C/C++ identifier"}));
+        QCOMPARE(ui->suggestions_list->selectedItems().value(0),
+                 ui->suggestions_list->topLevelItem(2));
+        QVERIFY(ui->apply_button->isEnabled());
+        QVERIFY(ui->regex_copy_button->isEnabled());
+        QVERIFY(ui->format_copy_button->isEnabled());
+        QVERIFY(ui->suggestions_list->isEnabled());
+        QCOMPARE(ui->format_box->textCursor().position(), 7);
+
+        QTest::mouseClick(ui->apply_button, Qt::LeftButton);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}"));
+
+        ui->menu_entry("Language", "ECMAScript")->trigger();
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("(John)( )(Smith)"));
+        QCOMPARE(WindowUnderTest::text(*ui->format_box), QStringLiteral("$3,$2$1"));
+        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), QStringLiteral("John"));
+    }
+
+    void enter_makes_the_regex_from_any_box_data() {
+        QTest::addColumn<QString>("box");
+        QTest::newRow("search box") << QStringLiteral("search_for_box");
+        QTest::newRow("replace box") << QStringLiteral("replace_with_box");
+        QTest::newRow("regex box") << QStringLiteral("regex_box");
+        QTest::newRow("format box") << QStringLiteral("format_box");
+    }
+    void enter_makes_the_regex_from_any_box() {
+        QFETCH(QString, box);
+        start_window();
+        QWidget* target = ui->window.findChild<QWidget*>(box);
+        QVERIFY(target);
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QString());
+
+        QTest::keyClicks(ui->search_for_box, QStringLiteral("John Smith"));
+        QTest::keyClicks(ui->replace_with_box, QStringLiteral("Smith, John"));
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{John}{ }{Smith}"));
+        QCOMPARE(WindowUnderTest::text(*ui->format_box), QStringLiteral("\\3,\\2\\1"));
+    }
+
+    void an_empty_replacement_still_makes_a_regex() {
+        start_window();
+        ui->make(QStringLiteral("a.b"), QString());
+        const ReplaceRegex expected = make_replace_regex(
+            L"a.b", L"",
+            LanguageFactory().regex_formatting(LanguageFactory::Language::VisualStudio));
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), to_qstring(expected.regex));
+        QCOMPARE(WindowUnderTest::text(*ui->format_box), to_qstring(expected.format));
+        QVERIFY(!expected.regex.empty());
+    }
+
+    void text_outside_ascii_survives_the_round_trip() {
+        start_window();
+        const QString search = QStringLiteral("Zoë 😀 中文 Ωmega");
+        const QString replace = QStringLiteral("中文 Zoë 😀");
+        ui->make(search, replace);
+        QCOMPARE(ui->search_for_box->text(), search);
+        const ReplaceRegex expected = make_replace_regex(
+            to_wstring(search), to_wstring(replace),
+            LanguageFactory().regex_formatting(LanguageFactory::Language::VisualStudio));
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), to_qstring(expected.regex));
+        QCOMPARE(WindowUnderTest::text(*ui->format_box), to_qstring(expected.format));
+        QVERIFY(WindowUnderTest::text(*ui->regex_box).contains(QStringLiteral("😀")));
+
+        QTest::mouseClick(ui->regex_copy_button, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), to_qstring(expected.regex));
+        QTest::mouseClick(ui->format_copy_button, Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), to_qstring(expected.format));
+    }
+
+    void selections_without_suggestions_leave_the_list_empty_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("caret only") << "John Smith" << 16 << 16 << "";
+        QTest::newRow("group syntax") << "John Smith" << 0 << 6 << "{John}";
+        QTest::newRow("escape of nothing recognised") << "ab.cd" << 2 << 4 << "\\.";
+    }
+    void selections_without_suggestions_leave_the_list_empty() {
+        QFETCH(QString, search);
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QFETCH(QString, selected);
+        start_window();
+        ui->make(search, QStringLiteral("Smith, John"));
+        QVERIFY(ui->apply_button->isEnabled());
+        WindowUnderTest::select(*ui->regex_box, start, end);
+        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), selected);
+        QCOMPARE(ui->suggestions_list->topLevelItemCount(), 0);
+        QVERIFY(!ui->apply_button->isEnabled());
+        QVERIFY(ui->suggestions_list->isEnabled());
+    }
+
+    void selecting_by_keyboard_lists_suggestions() {
+        start_window();
+        ui->make(QStringLiteral("abc 123"), QString());
+        QTest::keyClick(ui->regex_box, Qt::Key_Home);
+        const QString text = WindowUnderTest::text(*ui->regex_box);
+        const int digits = static_cast<int>(text.indexOf(QStringLiteral("123")));
+        QVERIFY(digits > 0);
+        for (int i = 0; i < digits; ++i) {
+            QTest::keyClick(ui->regex_box, Qt::Key_Right);
+        }
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(ui->regex_box, Qt::Key_Right, Qt::ShiftModifier);
+        }
+        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), QStringLiteral("123"));
+        QCOMPARE(ui->suggestion_rows(),
+                 (QStringList{":z | Integer", ":h | Hexadecimal number", ":n | Rational number",
+                              ":a+ | English alphanumeric characters"}));
+        QVERIFY(ui->apply_button->isEnabled());
+    }
+
+    void double_click_applies_the_chosen_row() {
+        start_window();
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        QTreeWidgetItem* first = ui->suggestions_list->topLevelItem(0);
+        const QRect row = ui->suggestions_list->visualItemRect(first);
+        QTest::mouseClick(ui->suggestions_list->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(ui->suggestions_list->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:Al+}{ }{Smith}"));
+    }
+
+    void double_click_on_an_empty_list_does_nothing() {
+        start_window();
+        QTest::keyClicks(ui->regex_box, QStringLiteral("abc"));
+        QCOMPARE(ui->suggestions_list->topLevelItemCount(), 0);
+        QTest::mouseDClick(ui->suggestions_list->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("abc"));
+    }
+
+    void typing_into_the_regex_box_restyles_it_in_place() {
+        start_window();
+        QTest::keyClicks(ui->regex_box, QStringLiteral("{ab}"));
+        QVERIFY(ui->regex_copy_button->isEnabled());
+        QVERIFY(ui->suggestions_list->isEnabled());
+        QVERIFY(!ui->format_copy_button->isEnabled());
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{ab}"));
+        QCOMPARE(ui->regex_box->textCursor().position(), 4);
+
+        QTest::keyClick(ui->regex_box, Qt::Key_Left);
+        QTest::keyClick(ui->regex_box, Qt::Key_Left);
+        QTest::keyClicks(ui->regex_box, QStringLiteral("xy"));
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{axyb}"));
+        QCOMPARE(ui->regex_box->textCursor().position(), 4);
+        // The group braces are syntax and shown heavy; the letters are not.
+        QTextCursor probe(ui->regex_box->document());
+        probe.setPosition(1);
+        QCOMPARE(probe.charFormat().fontWeight(), 800);
+        probe.setPosition(3);
+        QVERIFY(probe.charFormat().fontWeight() < 800);
+
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(ui->regex_box, Qt::Key_Backspace);
+            QTest::keyClick(ui->regex_box, Qt::Key_Delete);
+        }
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QString());
+        QVERIFY(!ui->regex_copy_button->isEnabled());
+        QVERIFY(!ui->suggestions_list->isEnabled());
+    }
+
+    void typing_into_the_format_box_enables_only_its_copy_button() {
+        start_window();
+        QTest::keyClicks(ui->format_box, QStringLiteral("\\1x"));
+        QVERIFY(ui->format_copy_button->isEnabled());
+        QVERIFY(!ui->regex_copy_button->isEnabled());
+        QVERIFY(!ui->suggestions_list->isEnabled());
+        QCOMPARE(WindowUnderTest::text(*ui->format_box), QStringLiteral("\\1x"));
+        QCOMPARE(ui->format_box->textCursor().position(), 3);
+    }
+
+    void pasted_lines_in_the_regex_box_become_one_line() {
+        start_window();
+        QGuiApplication::clipboard()->setText(QStringLiteral("ab\r\ncd\nef"));
+        ui->regex_box->setFocus();
+        QTest::keyClick(ui->regex_box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(ui->regex_box->document()->blockCount(), 1);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("abcdef"));
+        QCOMPARE(ui->regex_box->textCursor().position(), 6);
+    }
+
+    void element_menus_follow_the_language_tables_data() {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Visual Studio") << int(LanguageFactory::Language::VisualStudio);
+        QTest::newRow("ECMAScript") << int(LanguageFactory::Language::ECMAScript);
+    }
+    void element_menus_follow_the_language_tables() {
+        QFETCH(int, language);
+        const auto chosen = static_cast<LanguageFactory::Language>(language);
+        store_language(chosen == LanguageFactory::Language::ECMAScript ? "ECMAScript"
+                                                                       : "VisualStudio");
+        start_window();
+        const LanguageFactory factory;
+        const IRegexLanguage& tables = factory.regex_language(chosen);
+        const std::pair<const char*, std::vector<LanguageElementDescription>> menus[] = {
+            {"Specials", tables.special_elements()},
+            {"Characters", tables.character_elements()},
+            {"Strings", tables.string_elements()}};
+        for (const auto& [title, elements] : menus) {
+            QMenu* menu = ui->menu(QString::fromLatin1(title));
+            QVERIFY(menu);
+            const QList<QAction*> entries = menu->actions();
+            QCOMPARE(entries.size(), static_cast<qsizetype>(elements.size()));
+            QVERIFY(!elements.empty());
+            for (std::size_t i = 0; i < elements.size(); ++i) {
+                const QAction* entry = entries.at(static_cast<qsizetype>(i));
+                QCOMPARE(entry->isSeparator(), elements[i].text.empty());
+                if (!entry->isSeparator()) {
+                    QCOMPARE(entry->text(), element_caption(elements[i]));
+                }
+            }
+        }
+    }
+
+    void menu_elements_go_in_at_the_caret() {
+        start_window();
+        QTest::keyClicks(ui->regex_box, QStringLiteral("abcd"));
+        QTest::keyClick(ui->regex_box, Qt::Key_Left);
+        QTest::keyClick(ui->regex_box, Qt::Key_Left);
+        ui->search_for_box->setFocus();
+
+        const std::vector<LanguageElementDescription> specials =
+            LanguageFactory()
+                .regex_language(LanguageFactory::Language::VisualStudio)
+                .special_elements();
+        const auto element = std::find_if(specials.begin(), specials.end(),
+                                          [](const auto& record) { return !record.text.empty(); });
+        QVERIFY(element != specials.end());
+        const QString inserted = to_qstring(element->text);
+        const QList<QAction*> entries = ui->menu(QStringLiteral("Specials"))->actions();
+        const auto entry = std::find_if(entries.begin(), entries.end(),
+                                        [](QAction* action) { return !action->isSeparator(); });
+        QVERIFY(entry != entries.end());
+        (*entry)->trigger();
+
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box),
+                 QStringLiteral("ab") + inserted + QStringLiteral("cd"));
+        QCOMPARE(ui->regex_box->textCursor().position(), 2 + inserted.size());
+        QVERIFY(ui->regex_box->hasFocus());
+
+        // A selection is replaced.
+        WindowUnderTest::select(*ui->regex_box, 0, 2);
+        (*entry)->trigger();
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), inserted + inserted + QStringLiteral("cd"));
+    }
+
+    void language_menu_checks_the_stored_language_data() {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("nothing stored") << QByteArray() << QStringLiteral("Visual Studio");
+        QTest::newRow("VisualStudio")
+            << QByteArray("VisualStudio") << QStringLiteral("Visual Studio");
+        QTest::newRow("ECMAScript") << QByteArray("ECMAScript") << QStringLiteral("ECMAScript");
+    }
+    void language_menu_checks_the_stored_language() {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, checked);
+        if (!stored.isEmpty()) {
+            store_language(stored.constData());
+        }
+        start_window();
+        QMenu* language = ui->menu(QStringLiteral("Language"));
+        QCOMPARE(language->actions().size(), 2);
+        QCOMPARE(language->actions().at(0)->text(), QStringLiteral("Visual Studio"));
+        QCOMPARE(language->actions().at(1)->text(), QStringLiteral("ECMAScript"));
+        QCOMPARE(checked_entries(*language), QStringList{checked});
+    }
+
+    void choosing_the_current_language_changes_nothing() {
+        start_window();
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        WindowUnderTest::select(*ui->regex_box, 7, 8);
+        ui->menu_entry("Language", "Visual Studio")->trigger();
+        QVERIFY(!QFileInfo::exists(config->store_file()));
+        QCOMPARE(checked_entries(*ui->menu(QStringLiteral("Language"))),
+                 QStringList{QStringLiteral("Visual Studio")});
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{John}{ }{Smith}"));
+        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), QStringLiteral(" "));
+    }
+
+    void another_language_with_no_sample_keeps_the_results() {
+        start_window();
+        QTest::keyClicks(ui->regex_box, QStringLiteral("{a}"));
+        QTest::keyClicks(ui->format_box, QStringLiteral("\\1"));
+        const QString specials_before =
+            ui->menu(QStringLiteral("Specials"))->actions().at(0)->text();
+
+        ui->menu_entry("Language", "ECMAScript")->trigger();
+        QCOMPARE(checked_entries(*ui->menu(QStringLiteral("Language"))),
+                 QStringList{QStringLiteral("ECMAScript")});
+        QCOMPARE(UserRegistryKey(L"Software\\Sorvexa\\Varnel\\1.0").get_string(L"Language"),
+                 boost::optional<std::wstring>(L"ECMAScript"));
+        QCOMPARE(Settings().get_language(), LanguageFactory::Language::ECMAScript);
+        const std::vector<LanguageElementDescription> ecmascript_specials =
+            LanguageFactory()
+                .regex_language(LanguageFactory::Language::ECMAScript)
+                .special_elements();
+        QCOMPARE(ui->menu(QStringLiteral("Specials"))->actions().at(0)->text(),
+                 element_caption(ecmascript_specials.front()));
+        QVERIFY(ui->menu(QStringLiteral("Specials"))->actions().at(0)->text() != specials_before);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{a}"));
+        QCOMPARE(WindowUnderTest::text(*ui->format_box), QStringLiteral("\\1"));
+    }
+
+    void help_entries_open_documents_beside_the_executable() {
+        start_window();
+        OpenedAddresses opened;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
+        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
+        const QDir directory(QCoreApplication::applicationDirPath());
+
+        ui->regex_box->setFocus();
+        QTest::keyClick(ui->regex_box, Qt::Key_F1);
+        ui->menu_entry("Help", "Help")->trigger();
+        ui->menu_entry("Help", "License")->trigger();
+        ui->menu_entry("Help", "E-mail Support")->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+
+        QCOMPARE(opened.urls.size(), 4);
+        QCOMPARE(opened.urls.at(0), QUrl::fromLocalFile(directory.filePath("Help.chm")));
+        QCOMPARE(opened.urls.at(1), QUrl::fromLocalFile(directory.filePath("Help.chm")));
+        QCOMPARE(opened.urls.at(2), QUrl::fromLocalFile(directory.filePath("license.html")));
+        QCOMPARE(opened.urls.at(3).scheme(), QStringLiteral("mailto"));
+        QCOMPARE(opened.urls.at(3).query(), QStringLiteral("Subject=Varnel"));
+        QStringList help_entries;
+        for (QAction* entry : ui->menu(QStringLiteral("Help"))->actions()) {
+            help_entries.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        }
+        QCOMPARE(help_entries,
+                 (QStringList{"Help", "-", "E-mail Support", "License", "-", "About"}));
+    }
+
+    void extra_space_goes_to_the_boxes_and_the_list() {
+        start_window();
+        const QSize box = ui->search_for_box->size();
+        const QSize regex = ui->regex_box->size();
+        const QSize list = ui->suggestions_list->size();
+        const QSize button = ui->regex_copy_button->size();
+        ui->window.resize(ui->window.size() + QSize(200, 120));
+        QTRY_COMPARE(ui->search_for_box->size(), box + QSize(200, 0));
+        QCOMPARE(ui->regex_box->size(), regex + QSize(200, 0));
+        QCOMPARE(ui->suggestions_list->size(), list + QSize(200, 120));
+        QCOMPARE(ui->regex_copy_button->size(), button);
+    }
+
+private:
+    void start_window() {
+        ui = std::make_unique<WindowUnderTest>();
+        QVERIFY(ui->complete());
+    }
+
+    std::unique_ptr<ScopedConfigHome> config;
+    std::unique_ptr<WindowUnderTest> ui;
+};
+
+VARNEL_APP_TEST(MainWindowTest);
+
+#include "MainWindowTest.moc"

@@ -1,0 +1,244 @@
+// Styled text in the result boxes: runs by block type, caret and selection kept in characters of
+// the plain text, and the mapping between plain-text offsets and box positions.
+
+#include "app/RichTextBox.h"
+
+#include "app/QStringConversion.h"
+#include "tests/app/AppTest.h"
+
+#include <vector>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+namespace {
+
+using Blocks = std::vector<PrettyFormatBlock>;
+
+Blocks normal_blocks(const std::wstring& text) {
+    return {PrettyFormatBlock(PrettyFormatBlock::Normal, text)};
+}
+
+void select(QTextEdit& box, int anchor, int position) {
+    QTextCursor cursor = box.textCursor();
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+}
+
+// The character format at a plain-text offset (of the character that follows it).
+QTextCharFormat format_at(QTextEdit& box, int offset) {
+    QTextCursor cursor(box.document());
+    cursor.setPosition(rich_box_position(box, static_cast<std::wstring::size_type>(offset) + 1));
+    return cursor.charFormat();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Blocks)
+
+class RichTextBoxTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void restyling_keeps_caret_and_selection_data() {
+        QTest::addColumn<QString>("old_text");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<Blocks>("blocks");
+        QTest::addColumn<int>("new_anchor");
+        QTest::addColumn<int>("new_caret");
+        const Blocks moved_boundaries{{PrettyFormatBlock::Special, L"{"},
+                                      {PrettyFormatBlock::Normal, L"ab"},
+                                      {PrettyFormatBlock::Escape, L"\\("},
+                                      {PrettyFormatBlock::Normal, L"cdef"},
+                                      {PrettyFormatBlock::Special, L"}"}};
+        QTest::newRow("selection 3 to 7, boundaries moved")
+            << QStringLiteral("{ab\\(cdef}") << 3 << 7 << moved_boundaries << 3 << 7;
+        QTest::newRow("selection made leftwards")
+            << QStringLiteral("{ab\\(cdef}") << 7 << 3 << moved_boundaries << 7 << 3;
+        QTest::newRow("caret only")
+            << QStringLiteral("{ab\\(cdef}") << 5 << 5 << moved_boundaries << 5 << 5;
+        QTest::newRow("caret beyond the shorter text")
+            << QStringLiteral("abcdefghij") << 9 << 9 << normal_blocks(L"abc") << 3 << 3;
+        QTest::newRow("selection cut by the shorter text")
+            << QStringLiteral("abcdefghij") << 2 << 8 << normal_blocks(L"abcd") << 2 << 4;
+        QTest::newRow("surrogate pairs count as two") << QStringLiteral("a😀b") << 1 << 3
+                                                      << normal_blocks(L"a\xD83D\xDE00"
+                                                                       L"b")
+                                                      << 1 << 3;
+    }
+    void restyling_keeps_caret_and_selection() {
+        QFETCH(QString, old_text);
+        QFETCH(int, anchor);
+        QFETCH(int, caret);
+        QFETCH(Blocks, blocks);
+        QFETCH(int, new_anchor);
+        QFETCH(int, new_caret);
+        RichTextBox box;
+        box.setPlainText(old_text);
+        select(box, anchor, caret);
+        bool formatting = false;
+        rich_box_format(box, blocks, formatting);
+
+        const QTextCursor cursor = box.textCursor();
+        QCOMPARE(static_cast<int>(rich_box_offset(box, cursor.anchor())), new_anchor);
+        QCOMPARE(static_cast<int>(rich_box_offset(box, cursor.position())), new_caret);
+    }
+
+    void blocks_become_one_paragraph_of_styled_runs() {
+        RichTextBox box;
+        bool formatting = false;
+        rich_box_format(box,
+                        {{PrettyFormatBlock::Normal, L"ab"},
+                         {PrettyFormatBlock::Escape, L"\\."},
+                         {PrettyFormatBlock::Special, L"{"},
+                         {PrettyFormatBlock::Special, L"}"},
+                         {PrettyFormatBlock::Normal, L"é😀"}},
+                        formatting);
+        QCOMPARE(box.document()->blockCount(), 1);
+        QCOMPARE(rich_text_box_text(box), std::wstring(L"ab\\.{}é\xD83D\xDE00"));
+
+        const QTextCharFormat normal = format_at(box, 0);
+        QCOMPARE(normal.fontWeight(), box.font().weight());
+        QVERIFY(!normal.hasProperty(QTextFormat::ForegroundBrush));
+
+        QColor half_text_colour = box.palette().color(QPalette::Text);
+        half_text_colour.setAlphaF(0.5);
+        const QTextCharFormat escape = format_at(box, 2);
+        QCOMPARE(escape.foreground().color(), half_text_colour);
+        QCOMPARE(escape.fontWeight(), box.font().weight());
+
+        const QTextCharFormat special = format_at(box, 4);
+        QCOMPARE(special.fontWeight(), 800);
+        QVERIFY(!special.hasProperty(QTextFormat::ForegroundBrush));
+        QCOMPARE(format_at(box, 6).fontWeight(), box.font().weight());
+    }
+
+    void no_blocks_leave_one_empty_paragraph() {
+        RichTextBox box;
+        box.setPlainText(QStringLiteral("first\nsecond"));
+        bool formatting = false;
+        rich_box_format(box, {}, formatting);
+        QCOMPARE(box.document()->blockCount(), 1);
+        QCOMPARE(rich_text_box_text(box), std::wstring());
+        QCOMPARE(box.textCursor().position(), 0);
+    }
+
+    void guard_flag_is_raised_exactly_during_the_rewrite() {
+        RichTextBox box;
+        bool formatting = false;
+        std::vector<bool> seen_in_text_changes;
+        connect(&box, &QTextEdit::textChanged, &box,
+                [&] { seen_in_text_changes.push_back(formatting); });
+        rich_box_format(box, normal_blocks(L"abc"), formatting);
+        QVERIFY(!formatting);
+        QVERIFY(!seen_in_text_changes.empty());
+        QCOMPARE(std::count(seen_in_text_changes.begin(), seen_in_text_changes.end(), false), 0);
+
+        // The user's own edit is seen with the flag down.
+        seen_in_text_changes.clear();
+        QTest::keyClicks(&box, QStringLiteral("x"));
+        QCOMPARE(seen_in_text_changes, std::vector<bool>{false});
+    }
+
+    void plain_text_never_holds_line_breaks_data() {
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("line feed") << QStringLiteral("ab\ncd") << QStringLiteral("abcd");
+        QTest::newRow("carriage return and line feed")
+            << QStringLiteral("ab\r\ncd\r\n") << QStringLiteral("abcd");
+        QTest::newRow("carriage return") << QStringLiteral("\rab\rcd") << QStringLiteral("abcd");
+        QTest::newRow("paragraph separator")
+            << QStringLiteral("ab\u2029cd") << QStringLiteral("abcd");
+        QTest::newRow("non-breaking space kept")
+            << QStringLiteral("a\u00A0b") << QStringLiteral("a\u00A0b");
+    }
+    void plain_text_never_holds_line_breaks() {
+        QFETCH(QString, content);
+        QFETCH(QString, text);
+        RichTextBox box;
+        box.insertPlainText(content);
+        QCOMPARE(to_qstring(rich_text_box_text(box)), text);
+    }
+
+    void offsets_skip_paragraph_ends_data() {
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("offset");
+        // "ab" ends its paragraph at position 2; "cd" starts at 3 and ends at 5; "" is at 6.
+        QTest::newRow("content start") << 0 << 0;
+        QTest::newRow("inside the first paragraph") << 1 << 1;
+        QTest::newRow("end of the first paragraph") << 2 << 2;
+        QTest::newRow("start of the second paragraph") << 3 << 2;
+        QTest::newRow("inside the second paragraph") << 4 << 3;
+        QTest::newRow("empty last paragraph") << 6 << 4;
+        QTest::newRow("before the start") << -5 << 0;
+        QTest::newRow("beyond the end") << 99 << 4;
+    }
+    void offsets_skip_paragraph_ends() {
+        QFETCH(int, position);
+        QFETCH(int, offset);
+        RichTextBox box;
+        box.setPlainText(QStringLiteral("ab\ncd\n"));
+        QCOMPARE(static_cast<int>(rich_box_offset(box, position)), offset);
+    }
+
+    void positions_follow_characters_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("position");
+        QTest::newRow("zero is the content start") << 0 << 0;
+        QTest::newRow("after the first character") << 1 << 1;
+        QTest::newRow("after the last character of a paragraph stays in it") << 2 << 2;
+        QTest::newRow("after the first character of the next paragraph") << 3 << 4;
+        QTest::newRow("after the last character") << 4 << 5;
+        QTest::newRow("beyond the text is the content end") << 40 << 6;
+    }
+    void positions_follow_characters() {
+        QFETCH(int, offset);
+        QFETCH(int, position);
+        RichTextBox box;
+        box.setPlainText(QStringLiteral("ab\ncd\n"));
+        QCOMPARE(rich_box_position(box, static_cast<std::wstring::size_type>(offset)), position);
+    }
+
+    void enter_asks_for_the_default_action_and_adds_no_text_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+        QTest::newRow("Shift+Return") << int(Qt::Key_Return) << int(Qt::ShiftModifier);
+        QTest::newRow("Ctrl+Return") << int(Qt::Key_Return) << int(Qt::ControlModifier);
+    }
+    void enter_asks_for_the_default_action_and_adds_no_text() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        RichTextBox box;
+        box.setPlainText(QStringLiteral("abc"));
+        QSignalSpy enter(&box, &RichTextBox::enter_pressed);
+        QTest::keyClick(&box, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(enter.count(), 1);
+        QCOMPARE(box.toPlainText(), QStringLiteral("abc"));
+        QCOMPARE(box.document()->blockCount(), 1);
+    }
+
+    void pasted_rich_text_arrives_as_plain_text() {
+        RichTextBox box;
+        auto* data = new QMimeData;
+        data->setHtml(QStringLiteral("<b>bold</b> <i>it</i>"));
+        data->setText(QStringLiteral("bold it"));
+        QGuiApplication::clipboard()->setMimeData(data);
+        box.paste();
+        QCOMPARE(box.toPlainText(), QStringLiteral("bold it"));
+        QTextCursor cursor(box.document());
+        cursor.setPosition(2);
+        QCOMPARE(cursor.charFormat().fontWeight(), box.font().weight());
+    }
+};
+
+VARNEL_APP_TEST(RichTextBoxTest);
+
+#include "RichTextBoxTest.moc"

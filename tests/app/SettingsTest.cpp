@@ -1,0 +1,146 @@
+// The remembered language and the per-user store beneath it.
+
+#include "app/Settings.h"
+
+#include "app/QStringConversion.h"
+#include "app/UserRegistryKey.h"
+#include "tests/app/AppTest.h"
+
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTest>
+
+namespace {
+
+const std::wstring key_path = L"Software\\Sorvexa\\Varnel\\1.0";
+
+void write_store(const QString& file, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(file).path());
+    QFile store(file);
+    QVERIFY(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    store.write(content);
+}
+
+QByteArray stored_language_line(const QByteArray& value) {
+    return "[Software]\nSorvexa\\Varnel\\1.0\\Language=" + value + "\n";
+}
+
+} // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { config = std::make_unique<ScopedConfigHome>(); }
+    void cleanup() { config.reset(); }
+
+    void first_start_reads_visual_studio_and_writes_nothing() {
+        const Settings settings;
+        QCOMPARE(settings.get_language(), LanguageFactory::Language::VisualStudio);
+        QVERIFY(!QFileInfo::exists(config->store_file()));
+    }
+
+    void stored_text_decides_the_language_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("language");
+        const int vs = LanguageFactory::Language::VisualStudio;
+        const int ecma = LanguageFactory::Language::ECMAScript;
+        QTest::newRow("ECMAScript") << stored_language_line("ECMAScript") << ecma;
+        QTest::newRow("VisualStudio") << stored_language_line("VisualStudio") << vs;
+        QTest::newRow("lower case") << stored_language_line("ecmascript") << vs;
+        QTest::newRow("trailing space") << stored_language_line("\"ECMAScript \"") << vs;
+        QTest::newRow("empty") << stored_language_line("") << vs;
+        QTest::newRow("number") << stored_language_line("1") << vs;
+        QTest::newRow("typed integer")
+            << stored_language_line("@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x1)") << vs;
+        QTest::newRow("list of texts") << stored_language_line("ECMAScript, ECMAScript") << vs;
+        QTest::newRow("with terminating NUL")
+            << stored_language_line("@String(ECMAScript\\0)") << ecma;
+        QTest::newRow("other value name") << QByteArray("[Software]\nSorvexa\\Varnel\\1.0\\Lang="
+                                                        "ECMAScript\n")
+                                          << vs;
+        QTest::newRow("other key") << QByteArray("[Software]\nSorvexa\\Varnel\\2.0\\Language="
+                                                 "ECMAScript\n")
+                                   << vs;
+        QTest::newRow("damaged store")
+            << QByteArray("[Software\n\xff\xfe\x01=\n") + stored_language_line("ECMAScript") << vs;
+    }
+    void stored_text_decides_the_language() {
+        QFETCH(QByteArray, content);
+        QFETCH(int, language);
+        write_store(config->store_file(), content);
+        QCOMPARE(static_cast<int>(Settings().get_language()), language);
+    }
+
+    void chosen_language_survives_a_restart() {
+        Settings first;
+        first.set_language(LanguageFactory::Language::ECMAScript);
+        QCOMPARE(first.get_language(), LanguageFactory::Language::ECMAScript);
+        QCOMPARE(Settings().get_language(), LanguageFactory::Language::ECMAScript);
+
+        first.set_language(LanguageFactory::Language::VisualStudio);
+        QCOMPARE(Settings().get_language(), LanguageFactory::Language::VisualStudio);
+        // Visual Studio is written as its word, never as an empty or missing value.
+        QCOMPARE(UserRegistryKey(key_path).get_string(L"Language"),
+                 boost::optional<std::wstring>(L"VisualStudio"));
+    }
+
+    void unusable_store_keeps_the_language_in_memory_data() {
+        QTest::addColumn<bool>("config_is_a_file");
+        QTest::newRow("store file is a directory") << false;
+        QTest::newRow("configuration directory is a file") << true;
+    }
+    void unusable_store_keeps_the_language_in_memory() {
+        QFETCH(bool, config_is_a_file);
+        if (config_is_a_file) {
+            const QString blocker = config->path() + QStringLiteral("/blocker");
+            write_store(blocker, "not a directory");
+            qputenv("XDG_CONFIG_HOME", blocker.toLocal8Bit());
+        } else {
+            QVERIFY(QDir().mkpath(config->store_file()));
+        }
+        Settings settings;
+        QCOMPARE(settings.get_language(), LanguageFactory::Language::VisualStudio);
+        settings.set_language(LanguageFactory::Language::ECMAScript);
+        QCOMPARE(settings.get_language(), LanguageFactory::Language::ECMAScript);
+        QCOMPARE(Settings().get_language(), LanguageFactory::Language::VisualStudio);
+        QVERIFY(!UserRegistryKey(key_path).set_string(L"Language", L"ECMAScript"));
+    }
+
+    void string_values_round_trip_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("accented") << QStringLiteral("Ünïcödé àçcents");
+        QTest::newRow("outside the BMP") << QStringLiteral("😀 𝄞 中文");
+        QTest::newRow("separators and quotes") << QStringLiteral("a=b; \"c\", [d]\\e/f\tg");
+        QTest::newRow("longest readable") << QString(9999, QLatin1Char('x'));
+    }
+    void string_values_round_trip() {
+        QFETCH(QString, text);
+        const std::wstring wide = to_wstring(text);
+        const UserRegistryKey key(key_path);
+        QVERIFY(key.set_string(L"Value", wide));
+        QCOMPARE(UserRegistryKey(key_path).get_string(L"Value"),
+                 boost::optional<std::wstring>(wide));
+    }
+
+    void oversized_or_missing_values_read_as_nothing() {
+        const UserRegistryKey key(key_path);
+        QCOMPARE(key.get_string(L"Language"), boost::optional<std::wstring>());
+        QVERIFY(key.set_string(L"Long", std::wstring(10000, L'x')));
+        QCOMPARE(key.get_string(L"Long"), boost::optional<std::wstring>());
+        QCOMPARE(UserRegistryKey(L"Software\\Other").get_string(L"Long"),
+                 boost::optional<std::wstring>());
+    }
+
+private:
+    std::unique_ptr<ScopedConfigHome> config;
+};
+
+VARNEL_APP_TEST(SettingsTest);
+
+#include "SettingsTest.moc"
