@@ -1,5 +1,6 @@
 #include "app/WPFAssertHandler.h"
 
+#include "common/AssertReport.h"
 #include "common/StringToWString.h"
 
 #include <cstdlib>
@@ -7,23 +8,7 @@
 #include <execinfo.h>
 #include <memory>
 
-#include <boost/format.hpp>
-
 namespace {
-
-const wchar_t* kind_text(DBC::IAssertHandler::Type type) {
-    switch (type) {
-    case DBC::IAssertHandler::postcondition:
-        return L"Postcondition violation.";
-    case DBC::IAssertHandler::precondition:
-        return L"Precondition violation.";
-    case DBC::IAssertHandler::unreachable:
-        return L"Unreachable code.";
-    case DBC::IAssertHandler::check:
-        break;
-    }
-    return L"Check failed.";
-}
 
 // A frame reads "binary(mangled+0x1f) [0x...]"; the mangled name is made readable when it can be.
 std::string readable_frame(const char* frame) {
@@ -53,10 +38,8 @@ void WPFAssertHandler::raise_assertion(Type type, const char* file, int line,
 
 FailureReport make_assertion_report(DBC::IAssertHandler::Type type, const char* file, int line,
                                     const char* function, const std::wstring& call_stack) {
-    const std::string location =
-        (boost::format("File: %1%\nLine: %2%\nFunction: %3%") % file % line % function).str();
-    return {std::wstring(L"[Varnel] ") + kind_text(type) + L" Program terminated.",
-            string_to_wstring(location) + L"\n" + call_stack};
+    const AssertReport report = make_assert_report(type, file, line, function);
+    return {report.message, report.detail + L"\n" + call_stack};
 }
 
 std::wstring current_call_stack() {

@@ -4,35 +4,15 @@
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
 #include "common/DBC.h"
+#include "common/UserLocale.h"
 
 #include <exception>
-#include <locale>
 #include <pthread.h>
-#include <stdexcept>
 #include <string>
 
 #include <QApplication>
 
 namespace {
-
-// Letter classes in the inferred patterns follow the global locale; a plain "C" or "POSIX"
-// locale would not count accented letters as letters.
-void install_user_locale() {
-    try {
-        const std::locale user("");
-        if (user.name() != "C" && user.name() != "POSIX") {
-            std::locale::global(user);
-            return;
-        }
-    } catch (const std::runtime_error&) {
-        // The environment names a locale that is not installed.
-    }
-    try {
-        std::locale::global(std::locale("C.UTF-8"));
-    } catch (const std::runtime_error&) {
-        // Without C.UTF-8 the classic locale stays.
-    }
-}
 
 void run(QApplication& application) {
     Settings settings;

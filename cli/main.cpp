@@ -1,8 +1,8 @@
 // varnel-cli: Varnel's inference and suggestions for scripts and editors.
 
+#include "app/Settings.h"
 #include "cli/CommandLine.h"
 #include "cli/RunCommand.h"
-#include "cli/StoredLanguage.h"
 #include "cli/Utf8.h"
 #include "common/AssertReport.h"
 #include "common/UserLocale.h"
@@ -35,7 +35,9 @@ int main(int argc, char** argv) {
     }
     try {
         const CommandLine& command = *parsed.command;
-        run_command(command, command.language.value_or(stored_language()), std::cout);
+        // Without --language, the language the user last chose in the window.
+        const auto language = command.language ? *command.language : Settings().get_language();
+        run_command(command, language, std::cout);
     } catch (const std::exception& exception) {
         std::cerr << "[Varnel] Main unhandled exception. Program terminated.\n"
                   << exception.what() << '\n';

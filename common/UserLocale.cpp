@@ -11,7 +11,11 @@ void install_user_locale() {
             return;
         }
     } catch (const std::runtime_error&) {
-        // An unknown locale in the environment: fall back below.
+        // The environment names a locale that is not installed: fall back below.
     }
-    std::locale::global(std::locale("C.UTF-8"));
+    try {
+        std::locale::global(std::locale("C.UTF-8"));
+    } catch (const std::runtime_error&) {
+        // Without C.UTF-8 the classic locale stays.
+    }
 }

@@ -1,5 +1,7 @@
 // Runs the real varnel-cli executable with real arguments and checks what it prints.
 
+#include "app/Settings.h"
+
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -145,4 +147,13 @@ TEST_F(CliEndToEndTest, supplementary_characters_stay_whole) {
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "\xF0\x9F\x98\x80(x)\n\xF0\x9F\x98\x81$1\n");
     EXPECT_EQ(result.err, "");
+}
+
+TEST_F(CliEndToEndTest, without_a_language_option_uses_the_language_stored_by_the_window) {
+    ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+    Settings().set_language(LanguageFactory::ECMAScript);
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(run({"John Smith", "Smith, John"}).out, "(John)( )(Smith)\n$3,$2$1\n");
+    EXPECT_EQ(run({"--language", "visual-studio", "John Smith", "Smith, John"}).out,
+              "{John}{ }{Smith}\n\\3,\\2\\1\n");
 }

@@ -1,5 +1,0 @@
-#include "cli/StoredLanguage.h"
-
-LanguageFactory::Language stored_language() {
-    return LanguageFactory::VisualStudio;
-}
