@@ -1,0 +1,222 @@
+// The window with long samples: styling a regex into a result box, making the regex through the
+// window, one keystroke in the regex box and one selection change in it, by length. Each step
+// includes painting the controls it changed, as the user waits for that too.
+
+#include "app/MainWindow.h"
+#include "app/QStringConversion.h"
+#include "app/RichTextBox.h"
+#include "app/Settings.h"
+#include "core/MakeReplaceRegex.h"
+#include "languages/LanguageFactory.h"
+
+#include <locale>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr auto language = LanguageFactory::Language::VisualStudio;
+
+struct Samples {
+    std::wstring search;
+    std::wstring replace;
+};
+
+// Words, numbers and punctuation separated by spaces, as in a line of prose or code, cut to
+// exactly size units; the replacement holds the same pieces in reverse order, so the regex has as
+// many groups as the language allows and escapes throughout.
+Samples make_samples(std::size_t size) {
+    std::mt19937 random(2024);
+    static const wchar_t* const marks[] = {L".", L",", L";", L":", L"(", L")", L"[",
+                                           L"]", L"-", L"/", L"=", L"$", L"\"", L"?"};
+    std::uniform_int_distribution<int> kind(0, 3);
+    std::uniform_int_distribution<int> length(2, 8);
+    std::uniform_int_distribution<int> letter(L'a', L'z');
+    std::uniform_int_distribution<int> digit(L'0', L'9');
+    std::uniform_int_distribution<std::size_t> mark(0, std::size(marks) - 1);
+    std::vector<std::wstring> pieces;
+    std::size_t units = 0;
+    while (units < size) {
+        std::wstring piece;
+        const int k = kind(random);
+        if (k == 0) {
+            piece = marks[mark(random)];
+        } else {
+            auto& character = k == 1 ? digit : letter;
+            for (int n = length(random); n > 0; --n) {
+                piece += static_cast<wchar_t>(character(random));
+            }
+        }
+        units += piece.size() + 1;
+        pieces.push_back(piece);
+    }
+    Samples samples;
+    for (auto piece = pieces.begin(); piece != pieces.end(); ++piece) {
+        samples.search += (samples.search.empty() ? L"" : L" ") + *piece;
+    }
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) {
+        samples.replace += (samples.replace.empty() ? L"" : L" ") + *piece;
+    }
+    samples.search.resize(size);
+    samples.replace.resize(size);
+    return samples;
+}
+
+const LanguageFactory& factory() {
+    static const LanguageFactory instance;
+    return instance;
+}
+
+// A regex as the window makes it, cut to exactly length characters. Without a replacement it is
+// the search sample escaped, without groups.
+std::wstring regex_of_length(std::size_t length, bool with_replacement = true) {
+    const Samples samples = make_samples(length);
+    std::wstring regex = make_replace_regex(samples.search,
+                                            with_replacement ? samples.replace : std::wstring(),
+                                            factory().regex_formatting(language))
+                             .regex;
+    regex.resize(length);
+    return regex;
+}
+
+// The real window, shown, its controls found by name.
+struct Window {
+    Window() : window(settings) {
+        window.get_window().show();
+        search_for_box = window.findChild<QLineEdit*>("search_for_box");
+        replace_with_box = window.findChild<QLineEdit*>("replace_with_box");
+        regex_box = window.findChild<RichTextBox*>("regex_box");
+        suggestions_list = window.findChild<QTreeWidget*>("suggestions_list");
+        QApplication::processEvents();
+    }
+
+    void fill_regex_box(const std::wstring& regex) {
+        window.replace_selection_in_regex_box(regex);
+        settle();
+    }
+
+    void select(std::size_t start, std::size_t end) {
+        QTextCursor cursor = regex_box->textCursor();
+        cursor.setPosition(rich_box_position(*regex_box, start));
+        cursor.setPosition(rich_box_position(*regex_box, end), QTextCursor::KeepAnchor);
+        regex_box->setTextCursor(cursor);
+    }
+
+    // Delivers what the step posted and paints the window, as the next frame would.
+    void settle() {
+        QApplication::processEvents();
+        window.get_window().repaint();
+    }
+
+    Settings settings;
+    MainWindow window;
+    QLineEdit* search_for_box;
+    QLineEdit* replace_with_box;
+    RichTextBox* regex_box;
+    QTreeWidget* suggestions_list;
+};
+
+void BM_RichBoxFormat(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    const auto blocks = factory().regex_formatting(language).pretty_format_regex(
+        regex_of_length(length));
+    RichTextBox box;
+    box.resize(600, 40);
+    box.show();
+    bool formatting = false;
+    rich_box_format(box, blocks, formatting);
+    // A selection in the middle that every rewrite must put back.
+    QTextCursor cursor(box.document());
+    cursor.setPosition(rich_box_position(box, length / 2));
+    cursor.setPosition(rich_box_position(box, length / 2 + 10), QTextCursor::KeepAnchor);
+    box.setTextCursor(cursor);
+    for (auto _ : state) {
+        rich_box_format(box, blocks, formatting);
+        QApplication::processEvents();
+        box.repaint();
+    }
+    state.counters["blocks"] = static_cast<double>(blocks.size());
+}
+
+void BM_MakeRegex(benchmark::State& state) {
+    const Samples samples = make_samples(static_cast<std::size_t>(state.range(0)));
+    Window ui;
+    ui.search_for_box->setText(to_qstring(samples.search));
+    ui.replace_with_box->setText(to_qstring(samples.replace));
+    for (auto _ : state) {
+        ui.window.make_regex();
+        ui.settle();
+    }
+    state.counters["regex"] = static_cast<double>(rich_text_box_text(*ui.regex_box).size());
+    state.counters["rows"] = ui.suggestions_list->topLevelItemCount();
+}
+
+// One key press in the middle of the regex: typing a character, then taking it back.
+void BM_Keystroke(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    Window ui;
+    ui.fill_regex_box(regex_of_length(length));
+    ui.select(length / 2, length / 2);
+    bool typed = false;
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, typed ? Qt::Key_Backspace : Qt::Key_X, Qt::NoModifier,
+                        typed ? QString() : QStringLiteral("x"));
+        QApplication::sendEvent(ui.regex_box, &press);
+        typed = !typed;
+        ui.settle();
+    }
+}
+
+// A selection change that refills the suggestions: a few words in the middle of the regex, or the
+// second half of a regex without groups, where the list shows a suggestion as long as the
+// selection. The selection runs from space to space, so it holds whole escapes.
+void BM_SelectionChange(benchmark::State& state) {
+    const auto length = static_cast<std::size_t>(state.range(0));
+    const bool long_selection = state.range(1) != 0;
+    const std::wstring regex = regex_of_length(length, !long_selection);
+    const std::size_t start = regex.find(L' ', length / 2);
+    const std::size_t end = long_selection ? regex.rfind(L' ') : regex.find(L' ', start + 12);
+    Window ui;
+    ui.fill_regex_box(regex);
+    bool other = false;
+    for (auto _ : state) {
+        // Two selections in turn, so that each step changes it.
+        ui.select(start + (other ? 1 : 0), end);
+        other = !other;
+        ui.settle();
+    }
+    state.counters["selected"] = static_cast<double>(end - start);
+    state.counters["rows"] = ui.suggestions_list->topLevelItemCount();
+}
+
+} // namespace
+
+BENCHMARK(BM_RichBoxFormat)->Arg(2000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeRegex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Keystroke)->Arg(2000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectionChange)
+    ->ArgsProduct({{2000, 100000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    std::locale::global(std::locale("C.UTF-8"));
+    // The window's language is read from the settings store: a fresh one keeps the default.
+    const QTemporaryDir config_home;
+    qputenv("XDG_CONFIG_HOME", config_home.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
