@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTextCursor>
 
@@ -407,9 +408,17 @@ void MainWindow::on_regex_selection_changed() {
 }
 
 void MainWindow::fit_suggestions_columns() {
-    // Each column fits its header and its rows.
-    suggestions_list->resizeColumnToContents(0);
-    suggestions_list->resizeColumnToContents(1);
+    // Each column fits its header and its rows, but grows no wider than the screen: a wider column
+    // cannot be seen whole anyway, and painting it takes time in proportion to its width, which a
+    // suggestion for a long selection can take to hundreds of thousands of pixels. Text beyond the
+    // width is elided.
+    const int widest = screen()->availableGeometry().width();
+    for (const int column : {0, 1}) {
+        suggestions_list->resizeColumnToContents(column);
+        if (suggestions_list->columnWidth(column) > widest) {
+            suggestions_list->setColumnWidth(column, widest);
+        }
+    }
 }
 
 void MainWindow::on_suggestions_list_selection_changed() {
