@@ -11,6 +11,7 @@
 #include "suggestions/MakeSuggestions.h"
 #include "suggestions/Suggestion.h"
 
+#include <algorithm>
 #include <limits>
 
 #include <QActionGroup>
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStyledItemDelegate>
 #include <QTextCursor>
 
 namespace {
@@ -108,6 +110,43 @@ QPushButton* create_copy_button(const char* name) {
     return button;
 }
 
+// The width beyond which a column of the list is not widened to fit its rows: a wider column
+// cannot be seen whole anyway, and painting it takes time in proportion to its width, which a
+// suggestion for a long selection can take to hundreds of thousands of pixels.
+int widest_column(const QWidget& list) {
+    return list.screen()->availableGeometry().width();
+}
+
+// The shortest start of the text, in lengths that double, that is wider than width; the whole
+// text if no start is.
+QString overflowing_start(const QString& text, const QFontMetrics& metrics, int width) {
+    for (qsizetype length = 256; length < text.size(); length *= 2) {
+        const qsizetype cut = text.at(length - 1).isHighSurrogate() ? length + 1 : length;
+        QString start = text.left(cut);
+        if (metrics.horizontalAdvance(start) > width) {
+            return start;
+        }
+    }
+    return text;
+}
+
+// Measures and paints each row's text only as far as it overflows its cell and the widest column:
+// the rest is elided anyway, and measuring or painting a text shapes all of it, which for a
+// suggestion of a hundred thousand characters takes tens of milliseconds each time. The rows keep
+// their whole texts.
+class VisibleTextDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        DBC_CHECK(option->widget != nullptr);
+        const int width = std::max(option->rect.width(), widest_column(*option->widget));
+        option->text = overflowing_start(option->text, option->fontMetrics, width);
+    }
+};
+
 void move_caret_to_end(QTextEdit& box) {
     QTextCursor cursor = box.textCursor();
     cursor.movePosition(QTextCursor::End);
@@ -173,6 +212,7 @@ void MainWindow::create_controls() {
     suggestions_list->setUniformRowHeights(true);
     suggestions_list->setSelectionMode(QAbstractItemView::SingleSelection);
     suggestions_list->setEnabled(false);
+    suggestions_list->setItemDelegate(new VisibleTextDelegate(suggestions_list));
 
     apply_button = new QPushButton(QStringLiteral("&Apply"));
     apply_button->setObjectName(QStringLiteral("apply_button"));
@@ -408,11 +448,8 @@ void MainWindow::on_regex_selection_changed() {
 }
 
 void MainWindow::fit_suggestions_columns() {
-    // Each column fits its header and its rows, but grows no wider than the screen: a wider column
-    // cannot be seen whole anyway, and painting it takes time in proportion to its width, which a
-    // suggestion for a long selection can take to hundreds of thousands of pixels. Text beyond the
-    // width is elided.
-    const int widest = screen()->availableGeometry().width();
+    // Each column fits its header and its rows, up to the widest column; text beyond is elided.
+    const int widest = widest_column(*suggestions_list);
     for (const int column : {0, 1}) {
         suggestions_list->resizeColumnToContents(column);
         if (suggestions_list->columnWidth(column) > widest) {

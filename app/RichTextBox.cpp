@@ -86,9 +86,9 @@ std::vector<Run> changed_runs(const QTextBlock& paragraph, const std::vector<Run
     return changed;
 }
 
-// When the box holds exactly the text as one plain paragraph, as after an edit of the user's
-// that restyling follows, only the runs whose format changed are rewritten: the document, and
-// with it the layout of the paragraph, stays as it is when no run changed.
+// When the box holds exactly the text as one plain paragraph, as when the user's edit is
+// restyled, only the runs whose format changed are rewritten: the document, and with it the
+// layout of the paragraph, stays as it is when no run changed.
 bool restyle_in_place(QTextDocument& document, const QString& text, const std::vector<Run>& runs,
                       const RunFormats& formats) {
     const QTextBlock paragraph = document.firstBlock();

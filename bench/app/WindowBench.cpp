@@ -171,16 +171,25 @@ void BM_MakeRegex(benchmark::State& state) {
     state.counters["rows"] = ui.suggestions_list->topLevelItemCount();
 }
 
-// One key press in the middle of the regex: typing a character, then taking it back.
+// One key press in the middle of the regex, typing a character or taking it back in turn: a
+// letter after a letter, which leaves every style as it was, or a backslash before a backslash or
+// a group brace, which changes the styles around it.
 void BM_Keystroke(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
+    const bool restyles = state.range(1) != 0;
+    const std::wstring regex = regex_of_length(length);
+    const std::size_t caret =
+        restyles ? regex.find_first_of(L"\\{}", length / 2)
+                 : regex.find_first_of(L"abcdefghijklmnopqrstuvwxyz", length / 2) + 1;
+    const auto key = restyles ? Qt::Key_Backslash : Qt::Key_X;
+    const QString character = restyles ? QStringLiteral("\\") : QStringLiteral("x");
     Window ui;
-    ui.fill_regex_box(regex_of_length(length));
-    ui.select(length / 2, length / 2);
+    ui.fill_regex_box(regex);
+    ui.select(caret, caret);
     bool typed = false;
     for (auto _ : state) {
-        QKeyEvent press(QEvent::KeyPress, typed ? Qt::Key_Backspace : Qt::Key_X, Qt::NoModifier,
-                        typed ? QString() : QStringLiteral("x"));
+        QKeyEvent press(QEvent::KeyPress, typed ? Qt::Key_Backspace : key, Qt::NoModifier,
+                        typed ? QString() : character);
         QApplication::sendEvent(ui.regex_box, &press);
         typed = !typed;
         ui.settle();
@@ -204,14 +213,14 @@ void BM_SampleKeystroke(benchmark::State& state) {
     }
 }
 
-// A selection change that refills the suggestions: a few words in the middle of the regex, or the
-// second half of a regex without groups, where the list shows a suggestion as long as the
+// A selection change that refills the suggestions: a few words in the middle of the regex, or
+// nearly all of a regex without groups, where the list shows a suggestion as long as the
 // selection. The selection runs from space to space, so it holds whole escapes.
 void BM_SelectionChange(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
     const bool long_selection = state.range(1) != 0;
     const std::wstring regex = regex_of_length(length, !long_selection);
-    const std::size_t start = regex.find(L' ', length / 2);
+    const std::size_t start = regex.find(L' ', long_selection ? 0 : length / 2);
     const std::size_t end = long_selection ? regex.rfind(L' ') : regex.find(L' ', start + 12);
     Window ui;
     ui.fill_regex_box(regex);
@@ -230,7 +239,9 @@ void BM_SelectionChange(benchmark::State& state) {
 
 BENCHMARK(BM_RichBoxFormat)->Arg(2000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MakeRegex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Keystroke)->Arg(2000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Keystroke)
+    ->ArgsProduct({{2000, 20000, 100000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SampleKeystroke)->Arg(2000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectionChange)->ArgsProduct({{2000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 

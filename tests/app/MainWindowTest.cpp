@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QUrl>
 
@@ -297,6 +299,44 @@ private slots:
         QCOMPARE(ui->regex_box->document()->blockCount(), 1);
         QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("abcdef"));
         QCOMPARE(ui->regex_box->textCursor().position(), 6);
+    }
+
+    void suggestion_columns_fit_their_rows_up_to_the_screen_width() {
+        start_window();
+        const int screen_width = ui->suggestions_list->screen()->availableGeometry().width();
+        const QFontMetrics metrics(ui->suggestions_list->font());
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        QVERIFY(ui->suggestions_list->topLevelItemCount() > 0);
+        for (int column = 0; column < 2; ++column) {
+            for (int row = 0; row < ui->suggestions_list->topLevelItemCount(); ++row) {
+                const QString text = ui->suggestions_list->topLevelItem(row)->text(column);
+                QVERIFY(ui->suggestions_list->columnWidth(column) >
+                        metrics.horizontalAdvance(text));
+            }
+            QVERIFY(ui->suggestions_list->columnWidth(column) < screen_width);
+        }
+
+        // A selection of thousands of characters makes a suggestion as long, wider than any screen.
+        QGuiApplication::clipboard()->setText(QStringLiteral("abc 123, ").repeated(400));
+        QTest::keyClick(ui->regex_box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(ui->regex_box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(ui->regex_box, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(ui->suggestions_list->topLevelItemCount(), 1);
+        const QTreeWidgetItem* row = ui->suggestions_list->topLevelItem(0);
+        for (int column = 0; column < 2; ++column) {
+            QVERIFY(metrics.horizontalAdvance(row->text(column)) > screen_width);
+            QCOMPARE(ui->suggestions_list->columnWidth(column), screen_width);
+        }
+        // The list looks as the toolkit's own way of showing rows would show it, also where the
+        // user narrows a column so that both columns and their elisions are in view.
+        ui->suggestions_list->setColumnWidth(0, ui->suggestions_list->viewport()->width() / 2);
+        const QImage shown = ui->suggestions_list->grab().toImage();
+        ui->suggestions_list->setItemDelegate(new QStyledItemDelegate(ui->suggestions_list));
+        QCOMPARE(ui->suggestions_list->grab().toImage(), shown);
+        // The row still holds the whole suggestion, and applying it puts all of it in place.
+        const QString suggestion = row->text(0);
+        QTest::mouseClick(ui->apply_button, Qt::LeftButton);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), suggestion);
     }
 
     void element_menus_follow_the_language_tables_data() {

@@ -37,6 +37,29 @@ QTextCharFormat format_at(QTextEdit& box, int offset) {
     return cursor.charFormat();
 }
 
+// The block type whose style the character at a plain-text offset shows; -1 for any other style.
+int type_shown_at(QTextEdit& box, int offset) {
+    const QTextCharFormat format = format_at(box, offset);
+    QColor half_text_colour = box.palette().color(QPalette::Text);
+    half_text_colour.setAlphaF(0.5);
+    const bool heavy = format.fontWeight() == 800;
+    const bool plain_weight = format.fontWeight() == box.font().weight();
+    if (!format.hasProperty(QTextFormat::ForegroundBrush)) {
+        return heavy ? PrettyFormatBlock::Special : plain_weight ? PrettyFormatBlock::Normal : -1;
+    }
+    return format.foreground().color() == half_text_colour && plain_weight
+               ? PrettyFormatBlock::Escape
+               : -1;
+}
+
+std::vector<int> types_of(const Blocks& blocks) {
+    std::vector<int> types;
+    for (const PrettyFormatBlock& block : blocks) {
+        types.insert(types.end(), block.text.size(), block.type);
+    }
+    return types;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Blocks)
@@ -117,6 +140,57 @@ private slots:
         QCOMPARE(special.fontWeight(), 800);
         QVERIFY(!special.hasProperty(QTextFormat::ForegroundBrush));
         QCOMPARE(format_at(box, 6).fontWeight(), box.font().weight());
+    }
+
+    // Whatever the box held before, each character ends up in the style of its block.
+    void restyling_shows_every_run_in_its_style_data() {
+        QTest::addColumn<QString>("plain_before");
+        QTest::addColumn<Blocks>("styled_before");
+        QTest::addColumn<Blocks>("blocks");
+        const Blocks group{{PrettyFormatBlock::Special, L"{"},
+                           {PrettyFormatBlock::Normal, L"a"},
+                           {PrettyFormatBlock::Escape, L"\\"},
+                           {PrettyFormatBlock::Normal, L"(b"},
+                           {PrettyFormatBlock::Special, L"}"}};
+        const Blocks escapes{{PrettyFormatBlock::Normal, L"{a"},
+                             {PrettyFormatBlock::Escape, L"\\"},
+                             {PrettyFormatBlock::Normal, L"("},
+                             {PrettyFormatBlock::Escape, L"b"},
+                             {PrettyFormatBlock::Special, L"}"}};
+        const Blocks adjacent{
+            {PrettyFormatBlock::Special, L"{"}, {PrettyFormatBlock::Special, L"a"},
+            {PrettyFormatBlock::Escape, L"\\"}, {PrettyFormatBlock::Escape, L"("},
+            {PrettyFormatBlock::Normal, L"b"},  {PrettyFormatBlock::Normal, L"}"}};
+        QTest::newRow("the same text typed unstyled")
+            << QStringLiteral("{a\\(b}") << Blocks{} << group;
+        QTest::newRow("the same text styled otherwise") << QString() << escapes << group;
+        QTest::newRow("the same text styled alike") << QString() << group << group;
+        QTest::newRow("neighbours of one type") << QString() << group << adjacent;
+        QTest::newRow("back from neighbours of one type") << QString() << adjacent << group;
+        QTest::newRow("another text") << QStringLiteral("xyz") << Blocks{} << group;
+        QTest::newRow("the same text in two paragraphs")
+            << QStringLiteral("{a\\\n(b}") << Blocks{} << group;
+    }
+    void restyling_shows_every_run_in_its_style() {
+        QFETCH(QString, plain_before);
+        QFETCH(Blocks, styled_before);
+        QFETCH(Blocks, blocks);
+        RichTextBox box;
+        bool formatting = false;
+        if (styled_before.empty()) {
+            box.setPlainText(plain_before);
+        } else {
+            rich_box_format(box, styled_before, formatting);
+        }
+        rich_box_format(box, blocks, formatting);
+
+        QCOMPARE(box.document()->blockCount(), 1);
+        QCOMPARE(to_qstring(rich_text_box_text(box)), QStringLiteral("{a\\(b}"));
+        std::vector<int> shown;
+        for (int offset = 0; offset < 6; ++offset) {
+            shown.push_back(type_shown_at(box, offset));
+        }
+        QCOMPARE(shown, types_of(blocks));
     }
 
     void no_blocks_leave_one_empty_paragraph() {
