@@ -10,7 +10,6 @@
 #include "languages/LanguageFactory.h"
 
 #include <locale>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -178,9 +177,13 @@ void BM_Keystroke(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
     const bool restyles = state.range(1) != 0;
     const std::wstring regex = regex_of_length(length);
-    const std::size_t caret =
-        restyles ? regex.find_first_of(L"\\{}", length / 2)
-                 : regex.find_first_of(L"abcdefghijklmnopqrstuvwxyz", length / 2) + 1;
+    const std::size_t found =
+        regex.find_first_of(restyles ? L"\\{}" : L"abcdefghijklmnopqrstuvwxyz", length / 2);
+    if (found == std::wstring::npos) {
+        state.SkipWithError("no place to type");
+        return;
+    }
+    const std::size_t caret = restyles ? found : found + 1;
     const auto key = restyles ? Qt::Key_Backslash : Qt::Key_X;
     const QString character = restyles ? QStringLiteral("\\") : QStringLiteral("x");
     Window ui;
