@@ -26,9 +26,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// Replaces the box's content with one paragraph of runs styled by block type. formatting is true
-// exactly while the content is being replaced, so text-change handlers can tell this rewrite from
-// the user's edits.
+// Replaces the box's content with one paragraph of runs styled by block type; when the box already
+// holds the blocks' text as one paragraph, only the runs whose style differs are rewritten.
+// formatting is true exactly while the content is being replaced, so text-change handlers can tell
+// this rewrite from the user's edits.
 void rich_box_format(QTextEdit& box, const std::vector<PrettyFormatBlock>& blocks,
                      bool& formatting);
 
