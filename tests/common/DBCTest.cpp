@@ -84,7 +84,10 @@ TEST(DBCTest, the_signature_names_parameter_and_result_types) {
         checked_square_root(-1);
         FAIL() << "the precondition did not fail";
     } catch (const ContractViolation& violation) {
-        EXPECT_EQ(violation.function, "int {anonymous}::checked_square_root(int)");
+        // GCC and clang name the unnamed namespace differently; both give the whole signature.
+        EXPECT_EQ(violation.function.rfind("int ", 0), 0u) << violation.function;
+        EXPECT_NE(violation.function.find("::checked_square_root(int)"), std::string::npos)
+            << violation.function;
     }
 }
 
