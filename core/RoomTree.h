@@ -1,0 +1,54 @@
+#pragma once
+// The free room of every suffix of the joined samples, by rank: how far the free stretch that
+// holds the suffix's first unit goes on from it. Answers the largest room of one sample over any
+// range of ranks in logarithmic time. Rooms only ever shrink, so a change seldom touches more
+// than its own entry.
+
+#include <array>
+#include <vector>
+
+class RoomTree {
+public:
+    // room_of(rank) and in_replace(rank) for rank in [0, size). The arrays keep their memory from
+    // one assignment to the next.
+    template <typename RoomOf, typename InReplace>
+    void assign(int size, RoomOf room_of, InReplace in_replace);
+
+    int room(int rank) const { return rooms[static_cast<std::size_t>(rank)]; }
+    int sample(int rank) const { return replace_ranks[static_cast<std::size_t>(rank)] ? 1 : 0; }
+
+    // Precondition: room is smaller than the room at rank. The maxima follow at settle(), once
+    // for a whole cut: a cut in text order shrinks the largest room of a block again and again.
+    void shrink(int rank, int room);
+    void settle();
+    // The largest room of the sample's suffixes with ranks in [first, last]; 0 when none.
+    // Precondition: settled since the last shrink().
+    int largest(int sample, int first, int last) const;
+
+private:
+    static constexpr int block = 64;
+
+    std::vector<int> rooms;
+    std::vector<bool> replace_ranks;
+    int blocks = 0;
+    // Per sample, a tree of maxima over the blocks of ranks: the blocks' own maxima at
+    // [blocks, 2 * blocks), node i the larger of nodes 2i and 2i + 1.
+    std::array<std::vector<int>, 2> trees;
+    // The tree nodes of blocks whose largest room shrank, per sample; such a node holds -1 until
+    // settled.
+    std::array<std::vector<int>, 2> unsettled;
+
+    int largest_in(int sample, int first, int last) const;
+    void build();
+};
+
+template <typename RoomOf, typename InReplace>
+void RoomTree::assign(int size, RoomOf room_of, InReplace in_replace) {
+    rooms.resize(static_cast<std::size_t>(size));
+    replace_ranks.resize(static_cast<std::size_t>(size));
+    for (int rank = 0; rank < size; ++rank) {
+        rooms[static_cast<std::size_t>(rank)] = room_of(rank);
+        replace_ranks[static_cast<std::size_t>(rank)] = in_replace(rank);
+    }
+    build();
+}
