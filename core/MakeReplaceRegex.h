@@ -3,16 +3,10 @@
 // expression and a format string out.
 
 #include "core/PartingWorkspace.h"
+#include "core/ReplaceRegex.h"
 #include "languages/IRegexFormatting.h"
 
 #include <string>
-
-struct ReplaceRegex {
-    std::wstring regex;
-    std::wstring format;
-
-    bool operator==(const ReplaceRegex&) const = default;
-};
 
 // The regex matches search literally, with one capturing group around every piece the two samples
 // share; the format rebuilds replace from back references to those groups and escaped literals.
