@@ -350,8 +350,8 @@ void MainWindow::make_regex() {
     const std::wstring search = to_wstring(search_for_box->text());
     const LanguageFactory::Language language = settings.get_language();
 
-    const ReplaceRegex result =
-        make_replace_regex(search, replace, language_factory.regex_formatting(language));
+    const ReplaceRegex result = make_replace_regex(
+        search, replace, language_factory.regex_formatting(language), parting_workspace);
     pretty_format_regex_box(result.regex);
     pretty_format_format_box(result.format);
 

@@ -4,6 +4,7 @@
 
 #include "app/PasteButton.h"
 #include "app/RichTextBox.h"
+#include "core/PartingWorkspace.h"
 #include "languages/IRegexLanguage.h"
 #include "languages/LanguageFactory.h"
 #include "settings/Settings.h"
@@ -73,6 +74,8 @@ private:
 
     Settings& settings;
     LanguageFactory language_factory;
+    // The inference's arrays, kept from one "Make regular expression" to the next.
+    PartingWorkspace parting_workspace;
     QLineEdit* search_for_box;
     std::unique_ptr<PasteButton> search_for_paste;
     QLineEdit* replace_with_box;

@@ -36,12 +36,23 @@ private:
     const std::wstring& text;
     const std::array<Span, 2> samples;
     std::array<std::vector<Span>, 2> spans;
+    std::array<int, 2> free_units;
     CommonWords words;
+    // Cuts whose words and rooms the next round brings up to date: a round that finds one sample
+    // used up, or the group limit, makes that work needless.
+    struct Cut {
+        int sample;
+        Span part;
+        int position;
+        int length;
+    };
+    std::vector<Cut> unsettled;
 
     std::vector<Span>::const_iterator part_at(int sample, int position) const;
     bool is_free_whole_word(int sample, int position, int length) const;
     int first_occurrence(int sample, const SampleIndex::Piece& piece, bool whole_word) const;
     void split(int sample, int position, int length, int group);
+    void settle(const Cut& cut);
     void count_words(int sample, int begin, int end, bool add);
 };
 
@@ -52,6 +63,7 @@ Parting::Parting(SampleIndex& index)
     for (int sample = 0; sample < 2; ++sample) {
         const Span whole = samples[sample];
         spans[sample].push_back(whole);
+        free_units[sample] = whole.end - whole.begin;
         count_words(sample, whole.begin, whole.end, true);
     }
 }
@@ -114,28 +126,15 @@ int Parting::first_occurrence(int sample, const SampleIndex::Piece& piece, bool 
     return found;
 }
 
-// Cuts [position, position + length) out of its Unique part as a Common part. Only the words
-// that touch the cut change: the ones inside it go, the ones across its edges become shorter.
+// Cuts [position, position + length) out of its Unique part as a Common part.
 void Parting::split(int sample, int position, int length, int group) {
     std::vector<Span>& list = spans[sample];
     const auto at = list.begin() + (part_at(sample, position) - list.cbegin());
     const Span part = *at;
     const int cut_end = position + length;
     DBC_CHECK(part.group < 0 && part.begin <= position && cut_end <= part.end);
-
-    int zone_begin = position;
-    while (zone_begin > part.begin && is_letter(text[zone_begin - 1])) {
-        --zone_begin;
-    }
-    int zone_end = cut_end;
-    while (zone_end < part.end && is_letter(text[zone_end])) {
-        ++zone_end;
-    }
-    count_words(sample, zone_begin, zone_end, false);
-    count_words(sample, zone_begin, position, true);
-    count_words(sample, cut_end, zone_end, true);
-
-    index.cut(part.begin, position, length);
+    unsettled.push_back({sample, part, position, length});
+    free_units[sample] -= length;
 
     std::vector<Span> pieces;
     if (part.begin < position) {
@@ -149,7 +148,32 @@ void Parting::split(int sample, int position, int length, int group) {
     list.insert(next, pieces.begin(), pieces.end());
 }
 
+// Only the words that touch the cut change: the ones inside it go, the ones across its edges
+// become shorter. The index learns which rooms shrank.
+void Parting::settle(const Cut& cut) {
+    const int cut_end = cut.position + cut.length;
+    int zone_begin = cut.position;
+    while (zone_begin > cut.part.begin && is_letter(text[zone_begin - 1])) {
+        --zone_begin;
+    }
+    int zone_end = cut_end;
+    while (zone_end < cut.part.end && is_letter(text[zone_end])) {
+        ++zone_end;
+    }
+    count_words(cut.sample, zone_begin, zone_end, false);
+    count_words(cut.sample, zone_begin, cut.position, true);
+    count_words(cut.sample, cut_end, zone_end, true);
+    index.cut(cut.part.begin, cut.position, cut.length);
+}
+
 bool Parting::part_next(int group) {
+    if (free_units[0] == 0 || free_units[1] == 0) {
+        return false;
+    }
+    for (const Cut& cut : unsettled) {
+        settle(cut);
+    }
+    unsettled.clear();
     SampleIndex::Piece piece = index.longest_shared_piece();
     const std::wstring_view word = words.longest();
     const auto word_length = static_cast<int>(word.size());

@@ -13,28 +13,31 @@ std::size_t at(int i) {
 
 } // namespace
 
-// The largest room of the sample's suffixes in [first, last], all within one block.
-int RoomTree::largest_in(int sample, int first, int last) const {
-    int result = 0;
+// The largest room of each sample's suffixes in [first, last].
+std::array<int, 2> RoomTree::largest_in(int first, int last) const {
+    int in_search = 0;
+    int in_replace = 0;
     for (int rank = first; rank <= last; ++rank) {
-        if (this->sample(rank) == sample) {
-            result = std::max(result, rooms[at(rank)]);
-        }
+        in_search = std::max(in_search, rooms[at(rank)]);
+        in_replace = std::max(in_replace, -rooms[at(rank)]);
     }
-    return result;
+    return {in_search, in_replace};
 }
 
 void RoomTree::build() {
     const int size = static_cast<int>(rooms.size());
-    unsettled = {};
     blocks = (size + block - 1) / block;
-    for (int sample = 0; sample < 2; ++sample) {
-        std::vector<int>& tree = trees[at(sample)];
+    unsettled = {};
+    for (std::vector<int>& tree : trees) {
         tree.assign(at(2 * blocks), 0);
-        for (int b = 0; b < blocks; ++b) {
-            tree[at(blocks + b)] =
-                largest_in(sample, b * block, std::min(size, (b + 1) * block) - 1);
-        }
+    }
+    for (int b = 0; b < blocks; ++b) {
+        const std::array<int, 2> largest =
+            largest_in(b * block, std::min(size, (b + 1) * block) - 1);
+        trees[0][at(blocks + b)] = largest[0];
+        trees[1][at(blocks + b)] = largest[1];
+    }
+    for (std::vector<int>& tree : trees) {
         for (int node = blocks - 1; node > 0; --node) {
             tree[at(node)] = std::max(tree[at(2 * node)], tree[at(2 * node + 1)]);
         }
@@ -42,10 +45,10 @@ void RoomTree::build() {
 }
 
 void RoomTree::shrink(int rank, int room) {
-    const int old_room = rooms[at(rank)];
+    const int old_room = this->room(rank);
     DBC_PRECONDITION(room >= 0 && room < old_room);
-    rooms[at(rank)] = room;
-    const int sample = this->sample(rank);
+    const int sample = rooms[at(rank)] > 0 ? 0 : 1;
+    rooms[at(rank)] = sample == 0 ? room : -room;
     int& block_largest = trees[at(sample)][at(blocks + rank / block)];
     // Only the block's largest room can change the maxima above it.
     if (old_room == block_largest) {
@@ -60,7 +63,7 @@ void RoomTree::settle() {
         std::vector<int>& tree = trees[at(sample)];
         for (const int leaf : unsettled[at(sample)]) {
             const int b = leaf - blocks;
-            tree[at(leaf)] = largest_in(sample, b * block, std::min(size, (b + 1) * block) - 1);
+            tree[at(leaf)] = largest_in(b * block, std::min(size, (b + 1) * block) - 1)[at(sample)];
         }
         for (const int leaf : unsettled[at(sample)]) {
             for (int node = leaf / 2; node > 0; node /= 2) {
@@ -81,10 +84,10 @@ int RoomTree::largest(int sample, int first, int last) const {
     const int first_block = first / block;
     const int last_block = last / block;
     if (first_block == last_block) {
-        return largest_in(sample, first, last);
+        return largest_in(first, last)[at(sample)];
     }
-    int result = std::max(largest_in(sample, first, (first_block + 1) * block - 1),
-                          largest_in(sample, last_block * block, last));
+    int result = std::max(largest_in(first, (first_block + 1) * block - 1)[at(sample)],
+                          largest_in(last_block * block, last)[at(sample)]);
     // The whole blocks between, bottom-up over [low, high).
     const std::vector<int>& tree = trees[at(sample)];
     for (int low = blocks + first_block + 1, high = blocks + last_block; low < high;

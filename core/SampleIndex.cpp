@@ -188,8 +188,7 @@ void SampleIndex::draw_up_shortlist() {
     open.push_back({0, 0, {0, 0}});
     for (int rank = 1; rank <= n; ++rank) {
         const int shared = rank < n ? prefixes[at(rank)] : 0;
-        std::array<int, 2> room{0, 0};
-        room[at(rooms.sample(rank - 1))] = rooms.room(rank - 1);
+        std::array<int, 2> room{rooms.room_in(0, rank - 1), rooms.room_in(1, rank - 1)};
         int first_rank = rank - 1;
         while (shared < open.back().depth) {
             Open node = open.back();
