@@ -1,5 +1,7 @@
 #include "cli/Utf8.h"
 
+#include "common/DBC.h"
+
 #include <cstdint>
 #include <cstdio>
 
@@ -57,49 +59,65 @@ void for_each_code_point(const std::wstring& text, Visit visit) {
 
 } // namespace
 
-boost::optional<std::wstring> utf8_to_utf16(const std::string& bytes) {
+boost::optional<Utf8Character> decode_utf8_character(std::string_view bytes, std::size_t offset) {
+    DBC_PRECONDITION(offset < bytes.size());
+    const auto lead = static_cast<unsigned char>(bytes[offset]);
+    if (lead < 0x80) {
+        return Utf8Character{lead, 1};
+    }
+    std::size_t length = 0;
+    std::uint32_t code_point = 0;
+    std::uint32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        code_point = lead & 0x1F;
+        minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        code_point = lead & 0x0F;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        code_point = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return boost::none;
+    }
+    if (length > bytes.size() - offset) {
+        return boost::none;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto continuation = static_cast<unsigned char>(bytes[offset + k]);
+        if ((continuation & 0xC0) != 0x80) {
+            return boost::none;
+        }
+        code_point = (code_point << 6) | (continuation & 0x3F);
+    }
+    if (code_point < minimum || code_point > 0x10FFFF ||
+        (code_point >= 0xD800 && code_point <= 0xDFFF)) {
+        return boost::none;
+    }
+    return Utf8Character{code_point, length};
+}
+
+boost::optional<std::wstring> utf8_to_utf16(std::string_view bytes) {
     std::wstring text;
     text.reserve(bytes.size());
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 0;
-        std::uint32_t code_point = 0;
-        std::uint32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            code_point = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code_point = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code_point = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code_point = lead & 0x07;
-            minimum = 0x10000;
-        } else {
+        // Most text is ASCII: one unit a byte, no decoding.
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            text += static_cast<wchar_t>(byte);
+            ++i;
+            continue;
+        }
+        const auto character = decode_utf8_character(bytes, i);
+        if (!character) {
             return boost::none;
         }
-        if (i + length > bytes.size()) {
-            return boost::none;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto continuation = static_cast<unsigned char>(bytes[i + k]);
-            if ((continuation & 0xC0) != 0x80) {
-                return boost::none;
-            }
-            code_point = (code_point << 6) | (continuation & 0x3F);
-        }
-        if (code_point < minimum || code_point > 0x10FFFF ||
-            (code_point >= 0xD800 && code_point <= 0xDFFF)) {
-            return boost::none;
-        }
-        append_utf16(text, code_point);
-        i += length;
+        append_utf16(text, character->code_point);
+        i += character->length;
     }
     return text;
 }
@@ -111,21 +129,4 @@ std::string utf16_to_utf8(const std::wstring& text) {
         append_utf8(out, lone ? 0xFFFD : code_point);
     });
     return out;
-}
-
-std::string json_string(const std::wstring& text) {
-    std::string out = "\"";
-    for_each_code_point(text, [&out](std::uint32_t code_point, bool lone) {
-        if (code_point == '"' || code_point == '\\') {
-            out += '\\';
-            out += static_cast<char>(code_point);
-        } else if (code_point < 0x20 || lone) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(code_point));
-            out += escape;
-        } else {
-            append_utf8(out, code_point);
-        }
-    });
-    return out + "\"";
 }

@@ -6,6 +6,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     libboost-dev
     qt6-base-dev libgl-dev
+    libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
 )
