@@ -42,16 +42,18 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(home); }
 
-    CliRun run(const std::vector<std::string>& arguments) const {
+    // Runs varnel-cli with the shell's redirections (such as "<file" or ">/dev/full") and reads
+    // at most the given number of bytes of its output before closing the pipe.
+    CliRun run(const std::vector<std::string>& arguments, const std::string& redirections = "",
+               std::size_t most = std::string::npos) const {
         const auto err_file = home / "stderr";
-        std::string command =
-            "XDG_CONFIG_HOME=" + shell_quoted(home.string()) + " " + shell_quoted(VARNEL_CLI_PATH);
+        std::string command = "LC_ALL=C.UTF-8 XDG_CONFIG_HOME=" + shell_quoted(home.string()) +
+                              " " + shell_quoted(VARNEL_CLI_PATH);
         for (const auto& argument : arguments) {
             command += ' ';
             command += shell_quoted(argument);
         }
-        command += " 2>";
-        command += shell_quoted(err_file.string());
+        command += " 2>" + shell_quoted(err_file.string()) + " " + redirections;
         CliRun result;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (pipe == nullptr) {
@@ -60,7 +62,9 @@ protected:
         }
         std::array<char, 4096> buffer{};
         std::size_t count = 0;
-        while ((count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        while (result.out.size() < most &&
+               (count = std::fread(buffer.data(), 1,
+                                   std::min(buffer.size(), most - result.out.size()), pipe)) > 0) {
             result.out.append(buffer.data(), count);
         }
         const int status = ::pclose(pipe);
@@ -68,6 +72,20 @@ protected:
         std::ifstream err(err_file);
         result.err.assign(std::istreambuf_iterator<char>(err), {});
         return result;
+    }
+
+    // Standard input read from a file that holds these bytes.
+    std::string input_from(const std::string& bytes) const {
+        std::string redirection = "<";
+        redirection += shell_quoted(file("input", bytes));
+        return redirection;
+    }
+
+    // A file in the test's own folder; its path.
+    std::string file(const std::string& name, const std::string& bytes) const {
+        const auto path = home / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
     }
 
     std::filesystem::path home;
@@ -79,6 +97,7 @@ TEST_F(CliEndToEndTest, prints_what_each_form_computes) {
     const struct {
         std::vector<std::string> arguments;
         std::string out;
+        std::string input = ""; // standard input
     } cases[] = {
         {{"John Smith", "Smith, John"}, "{John}{ }{Smith}\n\\3,\\2\\1\n"},
         {{"--language", "ecmascript", "John Smith", "Smith, John"}, "(John)( )(Smith)\n$3,$2$1\n"},
@@ -103,9 +122,17 @@ TEST_F(CliEndToEndTest, prints_what_each_form_computes) {
          "{\"start\": 1, \"end\": 5}\n"},
         {{"--select", "\\(\\)"}, ""},
         {{"--json", "--select", "\\(\\)"}, "null\n"},
+        {{"-V"}, "varnel-cli 1.0\n"},
+        {{"--json", "--version"}, "{\"version\": \"1.0\"}\n"},
+        {{"-l", "ecmascript", "--search-file", "-", "Smith, John"},
+         "(John)( )(Smith)\n$3,$2$1\n",
+         "John Smith\n"},
+        {{"--json", "-lecmascript", "--replace-file=-", "a b"},
+         "{\"regex\": \"(a) (b)\", \"format\": \"$2\\r\\n$1\"}\n",
+         "b\r\na\r\n"},
     };
     for (const auto& c : cases) {
-        const CliRun result = run(c.arguments);
+        const CliRun result = run(c.arguments, input_from(c.input));
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, c.out) << c.arguments.front();
         EXPECT_EQ(result.err, "");
@@ -122,6 +149,9 @@ TEST_F(CliEndToEndTest, user_errors_exit_with_status_two_and_a_message) {
         {{"--language", "cobol", "x"},
          "varnel-cli: unknown language \"cobol\": use visual-studio or ecmascript\n"},
         {{}, "varnel-cli: no search sample given\n"},
+        {{"-x", "a"}, "varnel-cli: unknown option -x\n"},
+        {{"--language", "\x1b[31m", "x"},
+         "varnel-cli: unknown language \"\\x1b[31m\": use visual-studio or ecmascript\n"},
     };
     for (const auto& c : cases) {
         const CliRun result = run(c.arguments);
@@ -131,13 +161,49 @@ TEST_F(CliEndToEndTest, user_errors_exit_with_status_two_and_a_message) {
     }
 }
 
+TEST_F(CliEndToEndTest, failures_exit_with_status_two_and_say_why) {
+    const std::string missing = (home / "missing").string();
+    const struct {
+        std::vector<std::string> arguments;
+        std::string redirections;
+        std::string err;
+    } cases[] = {
+        {{"a", "b"},
+         ">/dev/full",
+         "varnel-cli: cannot write the output: No space left on device\n"},
+        {{"--help"}, ">&-", "varnel-cli: cannot write the output: Bad file descriptor\n"},
+        {{"--json", "--bogus"}, "", "{\"error\": \"unknown option --bogus\"}\n"},
+        {{"--search-file", missing},
+         "",
+         "varnel-cli: cannot open " + missing + ": No such file or directory\n"},
+        {{"--search-file", "-", "x"},
+         input_from("caf\xC3\xA9\r\ncaf\xC3\n"),
+         "varnel-cli: standard input: line 2: not valid UTF-8\n"},
+        {{"--json", "--search-file", "-"},
+         "</dev/null",
+         "{\"error\": \"the search sample is empty\"}\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(c.arguments, c.redirections);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, "");
+        EXPECT_EQ(result.err, c.err);
+    }
+}
+
 TEST_F(CliEndToEndTest, help_explains_every_option) {
     const CliRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);
-    for (const char* option : {"--language", "--json", "--suggest", "--select", "visual-studio",
-                               "ecmascript", "UTF-8", "Exit status"}) {
+    for (const char* option :
+         {"--language", "-l,", "--json", "--suggest", "--select", "--apply", "--regex", "--format",
+          "--count", "--only-matching", "--search-file", "--replace-file", "-h,", "-V,",
+          "--version", "visual-studio", "ecmascript", "UTF-8", "Exit status"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
+    EXPECT_EQ(run({"-h"}).out, result.out);
+    const std::string json = run({"--json", "-h"}).out;
+    EXPECT_EQ(json.rfind("{\"help\": \"Usage:\\n  varnel-cli [OPTION...] SEARCH", 0), 0u) << json;
+    EXPECT_EQ(json.find('\n'), json.size() - 1) << json;
 }
 
 TEST_F(CliEndToEndTest, supplementary_characters_stay_whole) {
