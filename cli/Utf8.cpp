@@ -130,3 +130,14 @@ std::string utf16_to_utf8(const std::wstring& text) {
     });
     return out;
 }
+
+boost::optional<std::string> exact_utf8(const std::wstring& text) {
+    std::string out;
+    out.reserve(text.size());
+    bool exact = true;
+    for_each_code_point(text, [&out, &exact](std::uint32_t code_point, bool lone) {
+        exact = exact && !lone;
+        append_utf8(out, code_point);
+    });
+    return boost::make_optional(exact, out);
+}

@@ -22,3 +22,6 @@ boost::optional<std::wstring> utf8_to_utf16(std::string_view bytes);
 
 // A surrogate code unit without its partner cannot be written in UTF-8: it becomes U+FFFD.
 std::string utf16_to_utf8(const std::wstring& text);
+
+// The UTF-8 of text, or none when it holds a surrogate without its partner.
+boost::optional<std::string> exact_utf8(const std::wstring& text);

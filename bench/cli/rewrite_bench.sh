@@ -36,7 +36,7 @@ echo "log: $(wc -c < "$work/log") bytes, $(wc -l < "$work/log") lines"
 
 # name | varnel-cli arguments | sed -E script | perl -pe script
 cases=(
-    "inferred|-l ecmascript|INFO request|request INFO|s/(INFO)( )(request)/\\3\\2\\1/g|s/(INFO)( )(request)/\$3\$2\$1/g"
+    "inferred|-l ecmascript|[INFO] request|request [INFO]|s/(\\[INFO\\])( )(request)/\\3\\2\\1/g|s/(\\[INFO\\])( )(request)/\$3\$2\$1/g"
     "generalised|-l ecmascript --regex ([[:digit:]]+)-([[:digit:]]+)-([[:digit:]]+) --format \$3/\$2/\$1|||s/([[:digit:]]+)-([[:digit:]]+)-([[:digit:]]+)/\\3\\/\\2\\/\\1/g|s/([[:digit:]]+)-([[:digit:]]+)-([[:digit:]]+)/\$3\\/\$2\\/\$1/g"
 )
 

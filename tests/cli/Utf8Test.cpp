@@ -1,5 +1,6 @@
 #include "cli/Utf8.h"
 
+#include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 
 TEST(Utf8Test, valid_utf8_round_trips_as_utf16_code_units) {
@@ -19,6 +20,7 @@ TEST(Utf8Test, valid_utf8_round_trips_as_utf16_code_units) {
         ASSERT_TRUE(text) << c.bytes;
         EXPECT_EQ(*text, c.text) << c.bytes;
         EXPECT_EQ(utf16_to_utf8(c.text), c.bytes);
+        EXPECT_EQ(exact_utf8(c.text), c.bytes);
     }
 }
 
@@ -38,8 +40,20 @@ TEST(Utf8Test, invalid_utf8_is_refused) {
     }
 }
 
-TEST(Utf8Test, lone_surrogates_become_replacement_characters) {
-    EXPECT_EQ(utf16_to_utf8(std::wstring{L'a', 0xD83D, L'b'}), "a\xEF\xBF\xBD"
-                                                               "b");
-    EXPECT_EQ(utf16_to_utf8(std::wstring{0xDE00}), "\xEF\xBF\xBD");
+TEST(Utf8Test, lone_surrogates_become_replacement_characters_or_nothing_exact) {
+    const struct {
+        std::wstring text;
+        std::string bytes;
+    } cases[] = {
+        {{L'a', 0xD83D, L'b'},
+         "a\xEF\xBF\xBD"
+         "b"},
+        {{0xDE00}, "\xEF\xBF\xBD"},
+        {{0xDE00, 0xD83D}, "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {{L'x', 0xD83D, 0xD83D, 0xDE00}, "x\xEF\xBF\xBD\xF0\x9F\x98\x80"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(utf16_to_utf8(c.text), c.bytes);
+        EXPECT_FALSE(exact_utf8(c.text));
+    }
 }
