@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Printable.h"
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>

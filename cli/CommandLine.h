@@ -1,7 +1,7 @@
 #pragma once
 // The command line of varnel-cli, parsed.
 
-#include "core/MakeReplaceRegex.h"
+#include "core/ReplaceRegex.h"
 #include "languages/LanguageFactory.h"
 
 #include <string>

@@ -1,6 +1,6 @@
 #include "cli/JsonText.h"
 
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 
 std::string json_text(const Json& document) {
     // With an indent of 0 the library puts each member and element on a line of its own. A JSON

@@ -1,8 +1,8 @@
 #include "cli/LineReader.h"
 
 #include "cli/CommandError.h"
-#include "cli/Utf8.h"
 #include "common/DBC.h"
+#include "common/Utf8.h"
 
 #include <cstring>
 

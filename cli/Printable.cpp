@@ -1,6 +1,6 @@
 #include "cli/Printable.h"
 
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 
 #include <cstdio>
 

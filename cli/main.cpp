@@ -1,13 +1,13 @@
 // varnel-cli: Varnel's inference, suggestions and rewriting for scripts and editors.
 
-#include "app/Settings.h"
 #include "cli/CommandError.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonText.h"
 #include "cli/RunCommand.h"
-#include "cli/Utf8.h"
 #include "common/AssertReport.h"
 #include "common/UserLocale.h"
+#include "common/Utf8.h"
+#include "settings/Settings.h"
 
 #include <csignal>
 #include <exception>

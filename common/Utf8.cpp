@@ -1,9 +1,8 @@
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 
 #include "common/DBC.h"
 
 #include <cstdint>
-#include <cstdio>
 
 namespace {
 
@@ -118,6 +117,17 @@ boost::optional<std::wstring> utf8_to_utf16(std::string_view bytes) {
         }
         append_utf16(text, character->code_point);
         i += character->length;
+    }
+    return text;
+}
+
+std::wstring utf8_to_utf16_replacing(std::string_view bytes) {
+    std::wstring text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const auto character = decode_utf8_character(bytes, i);
+        append_utf16(text, character ? character->code_point : 0xFFFD);
+        i += character ? character->length : 1;
     }
     return text;
 }

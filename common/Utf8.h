@@ -19,6 +19,8 @@ boost::optional<Utf8Character> decode_utf8_character(std::string_view bytes, std
 
 // The text of valid UTF-8 bytes, or none.
 boost::optional<std::wstring> utf8_to_utf16(std::string_view bytes);
+// The same, with each byte that does not begin a valid sequence read as U+FFFD.
+std::wstring utf8_to_utf16_replacing(std::string_view bytes);
 
 // A surrogate code unit without its partner cannot be written in UTF-8: it becomes U+FFFD.
 std::string utf16_to_utf8(const std::wstring& text);
