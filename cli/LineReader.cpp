@@ -43,8 +43,11 @@ boost::optional<Line> LineReader::next() {
 std::wstring LineReader::decoded(std::string_view text) const {
     auto decoded = utf8_to_utf16(text);
     if (!decoded) {
-        throw CommandError(file.name() + ": line " + std::to_string(line_number) +
-                           ": not valid UTF-8");
+        throw CommandError(position() + ": not valid UTF-8");
     }
     return std::move(*decoded);
+}
+
+std::string LineReader::position() const {
+    return file.name() + ": line " + std::to_string(line_number);
 }

@@ -24,6 +24,9 @@ public:
     // is not valid UTF-8.
     std::wstring decoded(std::string_view text) const;
 
+    // Where the line last read stands, for messages: "FILE: line N".
+    std::string position() const;
+
 private:
     InputFile& file;
     std::size_t block_size;
