@@ -30,10 +30,14 @@ void OutputStream::flush() {
         const ssize_t count = ::write(descriptor, buffer.data() + written, buffer.size() - written);
         if (count >= 0) {
             written += static_cast<std::size_t>(count);
-        } else if (errno == EPIPE) {
-            throw OutputClosed();
         } else if (errno != EINTR) {
-            throw CommandError(std::string("cannot write the output: ") + std::strerror(errno));
+            // What cannot be written is dropped, so that the failure is reported once.
+            const int error = errno;
+            buffer.clear();
+            if (error == EPIPE) {
+                throw OutputClosed();
+            }
+            throw CommandError(std::string("cannot write the output: ") + std::strerror(error));
         }
     }
     buffer.clear();

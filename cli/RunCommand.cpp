@@ -3,6 +3,7 @@
 #include "cli/CommandError.h"
 #include "cli/JsonText.h"
 #include "cli/ReadSample.h"
+#include "cli/RewriteLines.h"
 #include "common/DBC.h"
 #include "common/Utf8.h"
 #include "core/MakeReplaceRegex.h"
@@ -35,11 +36,15 @@ Samples samples(const CommandLine& command) {
     return pair;
 }
 
+ReplaceRegex inferred(const CommandLine& command, const LanguageFactory& factory,
+                      LanguageFactory::Language language) {
+    const Samples pair = samples(command);
+    return make_replace_regex(pair.search, pair.replace, factory.regex_formatting(language));
+}
+
 void infer(const CommandLine& command, const LanguageFactory& factory,
            LanguageFactory::Language language, OutputStream& out) {
-    const Samples pair = samples(command);
-    const ReplaceRegex result =
-        make_replace_regex(pair.search, pair.replace, factory.regex_formatting(language));
+    const ReplaceRegex result = inferred(command, factory, language);
     if (command.json) {
         write_json(out,
                    {{"regex", json_string(result.regex)}, {"format", json_string(result.format)}});
@@ -81,6 +86,39 @@ void select(const CommandLine& command, const LanguageFactory& factory,
     }
 }
 
+std::string invalid_regex_message(const ReplaceOutcome& error) {
+    const char* what = error.status == ReplaceOutcome::Status::InvalidFormat
+                           ? "the format string is not valid at offset "
+                           : "the regular expression is not valid at offset ";
+    return what + std::to_string(error.offset) + ": " + utf16_to_utf8(error.message);
+}
+
+ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory,
+                   LanguageFactory::Language language, OutputStream& out) {
+    const ReplaceRegex pair =
+        command.regex_and_format ? *command.regex_and_format : inferred(command, factory, language);
+    const Replacer replacer(pair.regex, pair.format, language);
+    if (const auto& error = replacer.error()) {
+        throw CommandError(error->status == ReplaceOutcome::Status::TooComplex
+                               ? utf16_to_utf8(error->message)
+                               : invalid_regex_message(*error));
+    }
+    RewriteCounts counts;
+    for (const auto& path : command.files) {
+        InputFile file(path);
+        LineReader lines(file);
+        rewrite_lines(lines, replacer, command.output, out, counts);
+    }
+    if (command.output == CommandLine::Output::Counts) {
+        if (command.json) {
+            write_json(out, {{"lines", counts.lines}, {"matches", counts.matches}});
+        } else {
+            write_line(out, std::to_string(counts.lines) + ' ' + std::to_string(counts.matches));
+        }
+    }
+    return counts.matches > 0 ? Done : NoMatch;
+}
+
 void help(const CommandLine& command, OutputStream& out) {
     if (command.json) {
         write_json(out, {{"help", usage_text}});
@@ -119,7 +157,7 @@ ExitStatus run_command(const CommandLine& command, LanguageFactory::Language lan
         version(command, out);
         return Done;
     case CommandLine::Mode::Rewrite:
-        break;
+        return rewrite(command, factory, language, out);
     }
     DBC_UNREACHABLE();
 }

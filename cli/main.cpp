@@ -62,12 +62,14 @@ int main(int argc, char** argv) {
     } catch (const OutputClosed&) {
         return Failed;
     } catch (const CommandError& error) {
+        report_error(error.what(), command.json, false);
         try {
             out.flush(); // what came before the error
-        } catch (const std::exception&) {
-            // The error below is the one to report.
+        } catch (const CommandError& write_error) {
+            report_error(write_error.what(), command.json, false);
+        } catch (const OutputClosed&) {
+            // Nobody reads the output any more: nothing to say about it.
         }
-        report_error(error.what(), command.json, false);
         return Failed;
     } catch (const std::exception& exception) {
         std::cerr << "[Varnel] Main unhandled exception. Program terminated.\n"
