@@ -80,8 +80,9 @@ Exit status:
   1  when rewriting, nothing matched.
   2  a usage error, an empty search sample, an argument or a file that is not
      valid UTF-8, a file that cannot be read, a REGEX or FORMAT that is not
-     valid, or output that cannot be written. A closed pipe ends varnel-cli
-     without a message.
+     valid, a line on which the regular expression gives up (too many steps)
+     or would split a character in two, or output that cannot be written. A
+     closed pipe ends varnel-cli without a message.
 )";
 
 namespace {

@@ -165,6 +165,7 @@ TEST_F(CliEndToEndTest, failures_exit_with_status_two_and_say_why) {
     const std::string missing = (home / "missing").string();
     const std::string bad = file("bad.log", "a\nok\n\xFF a\n");
     const std::string emoji = file("emoji.log", "ok\n\xF0\x9F\x98\x80\n");
+    const std::string exes = file("exes.log", "ok\n" + std::string(40, 'x') + "\n");
     const struct {
         std::vector<std::string> arguments;
         std::string redirections;
@@ -198,6 +199,10 @@ TEST_F(CliEndToEndTest, failures_exit_with_status_two_and_say_why) {
          "",
          "varnel-cli: " + emoji +
              ": line 2: a match splits a character in two, which UTF-8 cannot hold\n",
+         "ok\n"},
+        {{"-l", "ecmascript", "--regex", "(x+x+)+[yz]", "--format", "z", exes},
+         "",
+         "varnel-cli: " + exes + ": line 2: match limit exceeded\n",
          "ok\n"},
         {{"-l", "ecmascript", "--regex", "(", "--format", "x", emoji},
          "",
