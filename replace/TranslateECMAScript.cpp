@@ -202,7 +202,7 @@ std::variant<Escape, RegexError> Reader::read_escape(bool in_bracket) {
         if (in_bracket) {
             return RegexError{L"a back reference cannot stand inside [ ]", begin};
         }
-        --i;
+        --i; // all the digits make the number, the first included
         return Escape::of_back_reference(static_cast<unsigned>(*read_number()));
     }
 }
