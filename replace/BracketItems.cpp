@@ -2,6 +2,8 @@
 
 #include <boost/optional.hpp>
 
+namespace {
+
 std::variant<std::u16string, RegexError>
 bracket_items(const std::function<BracketRead()>& read_token) {
     std::u16string items;
@@ -74,4 +76,31 @@ bracket_items(const std::function<BracketRead()>& read_token) {
         items += pcre2_literal(unit->unit) + u"-" + pcre2_literal(last);
         unit = boost::none;
     }
+}
+
+} // namespace
+
+boost::optional<RegexError> write_bracket(const std::wstring& regex, std::size_t& i,
+                                          PatternWriter& writer,
+                                          const std::function<BracketRead()>& read_member) {
+    const std::size_t begin = i++;
+    const bool negated = i < regex.size() && regex[i] == L'^';
+    if (negated) {
+        ++i;
+    }
+    const auto items = bracket_items([&]() -> BracketRead {
+        if (i >= regex.size()) {
+            return RegexError{L"missing ]", begin};
+        }
+        const wchar_t c = regex[i];
+        if (c != L']' && c != L'-') {
+            return read_member();
+        }
+        return BracketToken::mark(c == L']' ? BracketToken::End : BracketToken::Dash, i++);
+    });
+    if (const auto* error = std::get_if<RegexError>(&items)) {
+        return *error;
+    }
+    writer.atom((negated ? u"[^" : u"[") + std::get<std::u16string>(items) + u"]", begin);
+    return boost::none;
 }

@@ -1,9 +1,9 @@
 #pragma once
-// The members of a bracket expression ("[a-z_[:digit:]]") as PCRE2 items. Each language reads
-// its own tokens; how single code units, classes and dashes make ranges is the same in both, as
-// the standard library's ECMAScript grammar has it: a dash between two code units makes a range,
-// a dash first, last or right after a range stands for itself, and a range may neither begin nor
-// end with a class.
+// A bracket expression ("[a-z_[:digit:]]", "[^:Lu:Nu]") as a PCRE2 class. Each language reads its
+// own members; "^" first, "]" and "-", and how single code units, classes and dashes make ranges
+// are the same in both, as the standard library's ECMAScript grammar has it: "]" ends the
+// expression even first, a dash between two code units makes a range, a dash first, last or
+// right after a range stands for itself, and a range may neither begin nor end with a class.
 
 #include "replace/PatternWriter.h"
 
@@ -27,6 +27,9 @@ struct BracketToken {
 
 using BracketRead = std::variant<BracketToken, RegexError>;
 
-// Reads tokens up to and including End.
-std::variant<std::u16string, RegexError>
-bracket_items(const std::function<BracketRead()>& read_token);
+// Reads the bracket expression that begins at i (its "[") in regex, up to and including its "]",
+// writes it as one item and leaves i after it. read_member reads the member at i, which is
+// neither "]" nor "-", and moves i past it.
+boost::optional<RegexError> write_bracket(const std::wstring& regex, std::size_t& i,
+                                          PatternWriter& writer,
+                                          const std::function<BracketRead()>& read_member);

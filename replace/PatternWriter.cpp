@@ -81,10 +81,6 @@ void PatternWriter::append(std::u16string_view pcre2, std::size_t offset) {
     result.source_offsets.insert(result.source_offsets.end(), pcre2.size(), offset);
 }
 
-void PatternWriter::not_literal() {
-    plain_text = false;
-}
-
 void PatternWriter::literal(char16_t unit, std::size_t offset) {
     item_begin = result.pattern.size();
     repeated = false;
@@ -96,13 +92,13 @@ void PatternWriter::atom(std::u16string_view pcre2, std::size_t offset) {
     item_begin = result.pattern.size();
     repeated = false;
     append(pcre2, offset);
-    not_literal();
+    plain_text = false;
 }
 
 void PatternWriter::assertion(std::u16string_view pcre2, std::size_t offset) {
     item_begin = boost::none;
     append(pcre2, offset);
-    not_literal();
+    plain_text = false;
 }
 
 bool PatternWriter::quantifier(std::u16string_view pcre2, std::size_t offset) {
@@ -112,21 +108,22 @@ bool PatternWriter::quantifier(std::u16string_view pcre2, std::size_t offset) {
     if (repeated) {
         // PCRE2 would read a second quantifier as possessive or refuse it.
         const std::size_t begin = *item_begin;
+        const std::size_t item_offset = result.source_offsets[begin];
         result.pattern.insert(begin, u"(?:");
         result.source_offsets.insert(result.source_offsets.begin() + static_cast<long>(begin), 3,
-                                     result.source_offsets[begin]);
+                                     item_offset);
         append(u")", offset);
     }
     append(pcre2, offset);
     repeated = true;
-    not_literal();
+    plain_text = false;
     return true;
 }
 
 void PatternWriter::alternative(std::size_t offset) {
     item_begin = boost::none;
     append(u"|", offset);
-    not_literal();
+    plain_text = false;
 }
 
 void PatternWriter::open_group(Group kind, std::size_t offset) {
@@ -145,11 +142,11 @@ void PatternWriter::open_group(Group kind, std::size_t offset) {
         break;
     case Group::Lookahead:
         append(u"(?=", offset);
-        not_literal();
+        plain_text = false;
         break;
     case Group::NegativeLookahead:
         append(u"(?!", offset);
-        not_literal();
+        plain_text = false;
         break;
     }
 }

@@ -93,7 +93,6 @@ private:
     };
 
     void append(std::u16string_view pcre2, std::size_t offset);
-    void not_literal();
 
     TranslatedRegex result;
     std::vector<Opened> open_groups;

@@ -62,7 +62,7 @@ Replacer::Replacer(const std::wstring& regex, const std::wstring& format,
     } else if (const auto& failed = std::get<Pcre2Matcher::Failure>(compiled); !failed.too_large) {
         failure = problem(Status::InvalidRegex, failed.message, failed.offset);
         return;
-    } else if (translated.literal) {
+    } else if (translated.literal && !translated.literal->text.empty()) {
         matcher = std::make_shared<const LiteralMatcher>(*translated.literal);
     } else {
         failure = problem(Status::TooComplex, failed.message);
@@ -106,6 +106,9 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all) const {
         }
         if (found.kind == IRegexMatcher::Found::NoMatch) {
             break;
+        }
+        if (outcome.matches == 0) {
+            outcome.text.reserve(text.size());
         }
         outcome.text.append(text, copied, spans[0] - copied);
         format->append(outcome.text, text, spans, copied);

@@ -57,8 +57,7 @@ private:
     std::variant<Escape, RegexError> read_escape(bool in_bracket);
     Step read_escape_outside();
     Step read_group();
-    Step read_bracket();
-    BracketRead read_bracket_token(std::size_t bracket_begin);
+    BracketRead read_bracket_member();
     Step read_interval();
     Step read_quantifier(std::u16string quantifier, std::size_t begin);
 
@@ -87,7 +86,7 @@ Translation Reader::read() && {
             ++i;
             break;
         case L'[':
-            step = read_bracket();
+            step = write_bracket(regex, i, writer, [this] { return read_bracket_member(); });
             break;
         case L'{':
             step = read_interval();
@@ -203,7 +202,7 @@ std::variant<Escape, RegexError> Reader::read_escape(bool in_bracket) {
         if (in_bracket) {
             return RegexError{L"a back reference cannot stand inside [ ]", begin};
         }
-        --i;
+        --i; // all the digits make the number, the first included
         return Escape::of_back_reference(static_cast<unsigned>(*read_number()));
     }
 }
@@ -256,16 +255,9 @@ Step Reader::read_group() {
     return boost::none;
 }
 
-BracketRead Reader::read_bracket_token(std::size_t bracket_begin) {
+BracketRead Reader::read_bracket_member() {
     const std::size_t begin = i;
-    if (i >= regex.size()) {
-        return RegexError{L"missing ]", bracket_begin};
-    }
     const wchar_t c = regex[i];
-    if (c == L']' || c == L'-') {
-        ++i;
-        return BracketToken::mark(c == L']' ? BracketToken::End : BracketToken::Dash, begin);
-    }
     const wchar_t next = i + 1 < regex.size() ? regex[i + 1] : L'\0';
     if (c == L'[' && (next == L':' || next == L'.' || next == L'=')) {
         const std::size_t close = regex.find(std::wstring{next, L']'}, i + 2);
@@ -298,20 +290,6 @@ BracketRead Reader::read_bracket_token(std::size_t bracket_begin) {
         return BracketToken::of_class(pcre2_class_items(escape.ranges), begin);
     }
     return BracketToken::of_unit(escape.unit, begin);
-}
-
-Step Reader::read_bracket() {
-    const std::size_t begin = i++;
-    const bool negated = at(L'^');
-    if (negated) {
-        ++i;
-    }
-    const auto items = bracket_items([&] { return read_bracket_token(begin); });
-    if (const auto* error = std::get_if<RegexError>(&items)) {
-        return *error;
-    }
-    writer.atom((negated ? u"[^" : u"[") + std::get<std::u16string>(items) + u"]", begin);
-    return boost::none;
 }
 
 Step Reader::read_interval() {

@@ -94,8 +94,7 @@ private:
     Step read_class();
     Step read_close(Group kind, const wchar_t* unmatched);
     Step read_repeat_or_line_start();
-    Step read_set();
-    BracketRead read_set_token(std::size_t set_begin);
+    BracketRead read_set_member();
     Step quantify(const char16_t* quantifier, std::size_t begin);
 
     const std::wstring& regex;
@@ -136,7 +135,7 @@ Translation Reader::read() && {
             i += 2;
             break;
         case L'[':
-            step = read_set();
+            step = write_bracket(regex, i, writer, [this] { return read_set_member(); });
             break;
         case L'*':
             step = quantify(u"*", begin);
@@ -263,16 +262,9 @@ Step Reader::read_repeat_or_line_start() {
     return boost::none;
 }
 
-BracketRead Reader::read_set_token(std::size_t set_begin) {
+BracketRead Reader::read_set_member() {
     const std::size_t begin = i;
-    if (i >= regex.size()) {
-        return RegexError{L"missing ]", set_begin};
-    }
     const wchar_t c = regex[i];
-    if (c == L']' || c == L'-') {
-        ++i;
-        return BracketToken::mark(c == L']' ? BracketToken::End : BracketToken::Dash, begin);
-    }
     if (c == L':') {
         const std::wstring name = read_class_name();
         if (const boost::optional<std::u16string> items = set_class(name)) {
@@ -295,20 +287,6 @@ BracketRead Reader::read_set_token(std::size_t set_begin) {
         return BracketToken::of_class(pcre2_class_items(line_breaks), begin);
     }
     return BracketToken::of_unit(escaped == L't' ? u'\t' : static_cast<char16_t>(escaped), begin);
-}
-
-Step Reader::read_set() {
-    const std::size_t begin = i++;
-    const bool negated = at(L'^');
-    if (negated) {
-        ++i;
-    }
-    const auto items = bracket_items([&] { return read_set_token(begin); });
-    if (const auto* error = std::get_if<RegexError>(&items)) {
-        return *error;
-    }
-    writer.atom((negated ? u"[^" : u"[") + std::get<std::u16string>(items) + u"]", begin);
-    return boost::none;
 }
 
 Step Reader::quantify(const char16_t* quantifier, std::size_t begin) {
