@@ -21,9 +21,8 @@ bool is_low_surrogate(wchar_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
-// The candidate of the longer piece; of equally long ones, the first in code-unit order.
-bool better(int length, int first_rank, int other_length, int other_first_rank) {
-    return length != other_length ? length > other_length : first_rank < other_first_rank;
+std::array<int, 2> larger_rooms(const std::array<int, 2>& a, const std::array<int, 2>& b) {
+    return {std::max(a[0], b[0]), std::max(a[1], b[1])};
 }
 
 // Enough nodes that a shortlist seldom runs out before many rounds have passed, few enough that
@@ -135,8 +134,7 @@ int SampleIndex::current_length(const Candidate& candidate) const {
 }
 
 void SampleIndex::raise_threshold(const Candidate& candidate) {
-    if (!has_threshold ||
-        better(candidate.length, candidate.first_rank, threshold.length, threshold.first_rank)) {
+    if (!has_threshold || candidate.better_than(threshold)) {
         threshold = candidate;
         has_threshold = true;
     }
@@ -145,18 +143,15 @@ void SampleIndex::raise_threshold(const Candidate& candidate) {
 // A node whose piece is no longer than its parent's depth offers a prefix of the parent's piece,
 // which the parent offers too (its rooms are at least as large), now and in every later round.
 void SampleIndex::consider(const Open& node, int last_rank, int parent_depth) {
-    const auto worst_first = [](const Candidate& a, const Candidate& b) {
-        return better(a.length, a.first_rank, b.length, b.first_rank);
-    };
     Candidate candidate{std::min({node.depth, node.room[0], node.room[1], cap}), node.first_rank,
                         last_rank, node.depth};
     if (candidate.length <= parent_depth) {
         return;
     }
-    const bool full = shortlist.size() >= at(shortlist_size(static_cast<int>(joined.size())));
+    const bool full = shortlist.size() >= shortlist_capacity;
     // Its length so far is a bound on what it offers: a bound that cannot enter the shortlist
     // stands for the node in the threshold.
-    if (full && !worst_first(candidate, shortlist.front())) {
+    if (full && !candidate.better_than(shortlist.front())) {
         raise_threshold(candidate);
         return;
     }
@@ -166,12 +161,12 @@ void SampleIndex::consider(const Open& node, int last_rank, int parent_depth) {
     }
     if (!full) {
         shortlist.push_back(candidate);
-        std::push_heap(shortlist.begin(), shortlist.end(), worst_first);
-    } else if (worst_first(candidate, shortlist.front())) {
+        std::push_heap(shortlist.begin(), shortlist.end(), Candidate::worst_first);
+    } else if (candidate.better_than(shortlist.front())) {
         raise_threshold(shortlist.front());
-        std::pop_heap(shortlist.begin(), shortlist.end(), worst_first);
+        std::pop_heap(shortlist.begin(), shortlist.end(), Candidate::worst_first);
         shortlist.back() = candidate;
-        std::push_heap(shortlist.begin(), shortlist.end(), worst_first);
+        std::push_heap(shortlist.begin(), shortlist.end(), Candidate::worst_first);
     } else {
         raise_threshold(candidate);
     }
@@ -181,6 +176,7 @@ void SampleIndex::consider(const Open& node, int last_rank, int parent_depth) {
 // parents, carries up the largest room below each node in each sample.
 void SampleIndex::draw_up_shortlist() {
     shortlist.clear();
+    shortlist_capacity = at(shortlist_size(static_cast<int>(joined.size())));
     has_threshold = false;
     const std::vector<int>& prefixes = index.common_prefixes;
     const int n = static_cast<int>(joined.size());
@@ -193,7 +189,7 @@ void SampleIndex::draw_up_shortlist() {
         while (shared < open.back().depth) {
             Open node = open.back();
             open.pop_back();
-            node.room = {std::max(node.room[0], room[0]), std::max(node.room[1], room[1])};
+            node.room = larger_rooms(node.room, room);
             consider(node, rank - 1, std::max(shared, open.back().depth));
             room = node.room;
             first_rank = node.first_rank;
@@ -201,23 +197,16 @@ void SampleIndex::draw_up_shortlist() {
         if (shared > open.back().depth) {
             open.push_back({shared, first_rank, room});
         } else {
-            std::array<int, 2>& top = open.back().room;
-            top = {std::max(top[0], room[0]), std::max(top[1], room[1])};
+            open.back().room = larger_rooms(open.back().room, room);
         }
     }
-    std::make_heap(shortlist.begin(), shortlist.end(), [](const Candidate& a, const Candidate& b) {
-        return better(b.length, b.first_rank, a.length, a.first_rank);
-    });
+    std::make_heap(shortlist.begin(), shortlist.end(), Candidate::best_first);
 }
 
 SampleIndex::Piece SampleIndex::longest_shared_piece() {
-    const auto best_first = [](const Candidate& a, const Candidate& b) {
-        return better(b.length, b.first_rank, a.length, a.first_rank);
-    };
     // Whether the candidate may be worse than a node left off the shortlist.
     const auto below_threshold = [&](const Candidate& candidate) {
-        return has_threshold && better(threshold.length, threshold.first_rank, candidate.length,
-                                       candidate.first_rank);
+        return has_threshold && threshold.better_than(candidate);
     };
     for (;;) {
         if (shortlist.empty()) {
@@ -230,16 +219,18 @@ SampleIndex::Piece SampleIndex::longest_shared_piece() {
         }
         Candidate top = shortlist.front();
         const int length = current_length(top);
+        // Every entry went in no worse than the threshold, and offers only shrink: a top whose
+        // offer still holds beats every node, on the shortlist or off it.
         if (length == top.length) {
             cap = length;
             return {length, top.first_rank};
         }
-        std::pop_heap(shortlist.begin(), shortlist.end(), best_first);
+        std::pop_heap(shortlist.begin(), shortlist.end(), Candidate::best_first);
         shortlist.pop_back();
         top.length = length;
         if (length > 0 && !below_threshold(top)) {
             shortlist.push_back(top);
-            std::push_heap(shortlist.begin(), shortlist.end(), best_first);
+            std::push_heap(shortlist.begin(), shortlist.end(), Candidate::best_first);
         }
     }
 }

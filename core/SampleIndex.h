@@ -65,6 +65,14 @@ private:
         int first_rank;
         int last_rank;
         int depth;
+
+        // The longer piece; of equally long ones, the first in code-unit order.
+        bool better_than(const Candidate& other) const {
+            return length != other.length ? length > other.length : first_rank < other.first_rank;
+        }
+        // Orders for std::push_heap and its kin: the best, or the worst, at the front.
+        static bool best_first(const Candidate& a, const Candidate& b) { return b.better_than(a); }
+        static bool worst_first(const Candidate& a, const Candidate& b) { return a.better_than(b); }
     };
     struct Open {
         int depth;
@@ -85,6 +93,7 @@ private:
     // No piece found from now on is longer than the last one found.
     int cap = 0;
     std::vector<Candidate> shortlist;
+    std::size_t shortlist_capacity = 0;
     bool has_threshold = false;
     Candidate threshold{};
     std::vector<Open> open;
