@@ -23,22 +23,17 @@ PasteButton::PasteButton(QLineEdit& target)
     setup_image_button(*button, L"paste_grey.png", L"Paste");
     QObject::connect(button.get(), &QPushButton::clicked, button.get(),
                      [this] { run_event_handler([this] { on_click(); }); });
-    set_stauts();
-    clipboard_watch_timer.setInterval(500);
-    QObject::connect(&clipboard_watch_timer, &QTimer::timeout, &clipboard_watch_timer,
-                     [this] { run_event_handler([this] { on_clipboard_watch_timer(); }); });
-    clipboard_watch_timer.start();
-}
-
-PasteButton::~PasteButton() {
-    clipboard_watch_timer.stop();
+    set_status();
+    // The button is the connection's context: the connection ends with it.
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, button.get(),
+                     [this] { run_event_handler([this] { on_clipboard_changed(); }); });
 }
 
 QPushButton& PasteButton::get_button() {
     return *button;
 }
 
-void PasteButton::set_stauts() {
+void PasteButton::set_status() {
     button->setEnabled(clipboard_has_text());
 }
 
@@ -46,8 +41,8 @@ void PasteButton::on_click() {
     paste_from_clipboard(target);
 }
 
-void PasteButton::on_clipboard_watch_timer() {
-    set_stauts();
+void PasteButton::on_clipboard_changed() {
+    set_status();
 }
 
 void paste_from_clipboard(QLineEdit& box) {
