@@ -63,6 +63,11 @@ QString language_header(LanguageFactory::Language language) {
     DBC_UNREACHABLE();
 }
 
+// The language a "Language" menu entry stands for.
+LanguageFactory::Language language_of(const QAction& entry) {
+    return static_cast<LanguageFactory::Language>(entry.data().toInt());
+}
+
 std::wstring menu_pad(LanguageElementDescription::MenuDistortionWorkaround workaround) {
     switch (workaround) {
     case LanguageElementDescription::None:
@@ -284,11 +289,13 @@ QMenuBar* MainWindow::create_menu() {
     for (const LanguageFactory::Language language : LanguageFactory::languages()) {
         QAction* action = language_menu->addAction(language_header(language));
         action->setCheckable(true);
+        action->setData(static_cast<int>(language));
         action->setChecked(language == settings.get_language());
         language_group->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, language] { run_event_handler([&] { on_language_menu_click(language); }); });
     }
+    connect(language_group, &QActionGroup::triggered, this, [this](QAction* action) {
+        run_event_handler([&] { on_language_menu_click(language_of(*action)); });
+    });
 
     specials_menu = add_menu(*bar, QStringLiteral("Specials"));
     specials_menu->setObjectName(QStringLiteral("specials_menu"));
@@ -488,10 +495,8 @@ void MainWindow::on_language_menu_click(LanguageFactory::Language language) {
     if (language == settings.get_language()) {
         return;
     }
-    const std::vector<LanguageFactory::Language> languages = LanguageFactory::languages();
-    const QList<QAction*> entries = language_menu->actions();
-    for (std::size_t i = 0; i < languages.size(); ++i) {
-        entries.at(static_cast<qsizetype>(i))->setChecked(languages[i] == language);
+    for (QAction* entry : language_menu->actions()) {
+        entry->setChecked(language_of(*entry) == language);
     }
     settings.set_language(language);
     update_menu_language();
