@@ -25,7 +25,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
-#include <QTextCursor>
 
 namespace {
 
@@ -152,10 +151,8 @@ protected:
     }
 };
 
-void move_caret_to_end(QTextEdit& box) {
-    QTextCursor cursor = box.textCursor();
-    cursor.movePosition(QTextCursor::End);
-    box.setTextCursor(cursor);
+void move_caret_to_end(RichTextBox& box) {
+    box.select(box.text().size(), box.text().size());
 }
 
 } // namespace
@@ -228,12 +225,12 @@ void MainWindow::create_controls() {
     connect_handler(search_for_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
     connect_handler(replace_with_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
     connect_handler(make_regex_button, &QPushButton::clicked, &MainWindow::on_make_regex_click);
-    connect_handler(regex_box, &QTextEdit::textChanged, &MainWindow::on_regex_text_changed);
+    connect_handler(regex_box, &RichTextBox::edited, &MainWindow::on_regex_text_changed);
     connect_handler(regex_box, &QTextEdit::selectionChanged,
                     &MainWindow::on_regex_selection_changed);
     connect_handler(regex_box, &RichTextBox::enter_pressed, &MainWindow::on_enter);
     connect_handler(regex_copy_button, &QPushButton::clicked, &MainWindow::on_regex_copy);
-    connect_handler(format_box, &QTextEdit::textChanged, &MainWindow::on_format_text_changed);
+    connect_handler(format_box, &RichTextBox::edited, &MainWindow::on_format_text_changed);
     connect_handler(format_box, &RichTextBox::enter_pressed, &MainWindow::on_enter);
     connect_handler(format_copy_button, &QPushButton::clicked, &MainWindow::on_format_copy);
     connect_handler(suggestions_list, &QTreeWidget::itemSelectionChanged,
@@ -366,10 +363,7 @@ void MainWindow::make_regex() {
         result.regex, language_factory.regex_language(language).regex_descriptions(),
         language_factory.regex_formatting_ptr(language));
     if (selection) {
-        QTextCursor cursor = regex_box->textCursor();
-        cursor.setPosition(rich_box_position(*regex_box, selection->start));
-        cursor.setPosition(rich_box_position(*regex_box, selection->end), QTextCursor::KeepAnchor);
-        regex_box->setTextCursor(cursor);
+        regex_box->select(selection->start, selection->end);
         regex_box->setFocus();
     } else {
         move_caret_to_end(*regex_box);
@@ -384,27 +378,24 @@ void MainWindow::apply_suggestion() {
 }
 
 void MainWindow::replace_selection_in_regex_box(const std::wstring& text) {
-    QTextCursor cursor = regex_box->textCursor();
-    const auto caret_after = rich_box_offset(*regex_box, cursor.selectionStart()) + text.size();
-    cursor.insertText(to_qstring(text));
+    const auto caret_after = regex_box->selection().start() + text.size();
+    regex_box->replace_selection(text);
     // The box restyles itself on the change; the caret belongs after the inserted text.
-    cursor.setPosition(rich_box_position(*regex_box, caret_after));
-    regex_box->setTextCursor(cursor);
+    regex_box->select(caret_after, caret_after);
     regex_box->setFocus();
 }
 
 void MainWindow::pretty_format_regex_box(const std::wstring& regex) {
-    rich_box_format(
-        *regex_box,
-        language_factory.regex_formatting(settings.get_language()).pretty_format_regex(regex),
-        regex_box_formatting);
+    regex_box->format(
+        language_factory.regex_formatting(settings.get_language()).pretty_format_regex(regex));
+    regex_copy_button->setEnabled(!regex_box->text().empty());
+    suggestions_list->setEnabled(regex_copy_button->isEnabled());
 }
 
 void MainWindow::pretty_format_format_box(const std::wstring& format) {
-    rich_box_format(
-        *format_box,
-        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format),
-        format_box_formatting);
+    format_box->format(
+        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format));
+    format_copy_button->setEnabled(!format_box->text().empty());
 }
 
 void MainWindow::on_search_for_text_changed() {
@@ -412,20 +403,11 @@ void MainWindow::on_search_for_text_changed() {
 }
 
 void MainWindow::on_regex_text_changed() {
-    const std::wstring text = rich_text_box_text(*regex_box);
-    regex_copy_button->setEnabled(!text.empty());
-    suggestions_list->setEnabled(regex_copy_button->isEnabled());
-    if (!regex_box_formatting) {
-        pretty_format_regex_box(text);
-    }
+    pretty_format_regex_box(regex_box->text());
 }
 
 void MainWindow::on_format_text_changed() {
-    const std::wstring text = rich_text_box_text(*format_box);
-    format_copy_button->setEnabled(!text.empty());
-    if (!format_box_formatting) {
-        pretty_format_format_box(text);
-    }
+    pretty_format_format_box(format_box->text());
 }
 
 void MainWindow::on_make_regex_click() {
@@ -434,10 +416,9 @@ void MainWindow::on_make_regex_click() {
 
 void MainWindow::on_regex_selection_changed() {
     suggestions_list->clear();
-    const QTextCursor cursor = regex_box->textCursor();
-    const auto start = rich_box_offset(*regex_box, cursor.selectionStart());
-    const auto end = rich_box_offset(*regex_box, cursor.selectionEnd());
-    const std::wstring selected = rich_text_box_text(*regex_box).substr(start, end - start);
+    const RichTextBox::Selection selection = regex_box->selection();
+    const std::wstring selected =
+        regex_box->text().substr(selection.start(), selection.end() - selection.start());
 
     const LanguageFactory::Language language = settings.get_language();
     const std::vector<Suggestion> suggestions =

@@ -88,6 +88,4 @@ private:
     QMenu* characters_menu = nullptr;
     QMenu* strings_menu = nullptr;
     QMenu* language_menu = nullptr;
-    bool regex_box_formatting = false;
-    bool format_box_formatting = false;
 };

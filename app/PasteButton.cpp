@@ -2,7 +2,6 @@
 
 #include "app/ImageButton.h"
 #include "app/QStringConversion.h"
-#include "app/RichTextBox.h"
 #include "app/RunEventHandler.h"
 
 #include <QClipboard>
@@ -57,7 +56,7 @@ void paste_from_clipboard(QLineEdit& box) {
     box.setFocus();
 }
 
-void copy_to_clipboard(QTextEdit& box) {
-    QGuiApplication::clipboard()->setText(to_qstring(rich_text_box_text(box)));
+void copy_to_clipboard(RichTextBox& box) {
+    QGuiApplication::clipboard()->setText(to_qstring(box.text()));
     box.setFocus();
 }

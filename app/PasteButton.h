@@ -3,11 +3,12 @@
 // it is enabled only while the clipboard holds text, which it learns from the clipboard's change
 // notice.
 
+#include "app/RichTextBox.h"
+
 #include <memory>
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 class PasteButton {
 public:
@@ -33,5 +34,5 @@ private:
 // the box. Leaves the box alone when the clipboard holds no text.
 void paste_from_clipboard(QLineEdit& box);
 
-// Puts the box's plain text on the clipboard and focuses the box.
-void copy_to_clipboard(QTextEdit& box);
+// Puts the box's text on the clipboard and focuses the box.
+void copy_to_clipboard(RichTextBox& box);

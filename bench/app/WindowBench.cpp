@@ -121,12 +121,7 @@ struct Window {
         settle();
     }
 
-    void select(std::size_t start, std::size_t end) {
-        QTextCursor cursor = regex_box->textCursor();
-        cursor.setPosition(rich_box_position(*regex_box, start));
-        cursor.setPosition(rich_box_position(*regex_box, end), QTextCursor::KeepAnchor);
-        regex_box->setTextCursor(cursor);
-    }
+    void select(std::size_t start, std::size_t end) { regex_box->select(start, end); }
 
     // Delivers what the step posted, painting what it changed, as the next frame would.
     static void settle() { QApplication::processEvents(); }
@@ -159,7 +154,7 @@ struct Window {
     // Makes the regex and waits until the regex box shows the expected one.
     std::chrono::duration<double> make_and_wait(const std::wstring& expected) {
         return run_until_idle([this] { window.make_regex(); },
-                              [&] { return rich_text_box_text(*regex_box) == expected; });
+                              [&] { return regex_box->text() == expected; });
     }
 
     Settings settings;
@@ -184,16 +179,12 @@ void BM_RichBoxFormat(benchmark::State& state) {
     box.setFont(font);
     box.resize(600, 40);
     box.show();
-    bool formatting_box = false;
-    rich_box_format(box, blocks[0], formatting_box);
+    box.format(blocks[0]);
     // A selection in the middle that every rewrite must put back.
-    QTextCursor cursor(box.document());
-    cursor.setPosition(rich_box_position(box, length / 2));
-    cursor.setPosition(rich_box_position(box, length / 2 + 10), QTextCursor::KeepAnchor);
-    box.setTextCursor(cursor);
+    box.select(length / 2, length / 2 + 10);
     std::size_t turn = 0;
     for (auto _ : state) {
-        rich_box_format(box, blocks[++turn % 2], formatting_box);
+        box.format(blocks[++turn % 2]);
         Window::settle();
     }
     state.counters["blocks"] = static_cast<double>(blocks[0].size());

@@ -1,7 +1,6 @@
 #include "tests/app/WindowUnderTest.h"
 
 #include "app/QStringConversion.h"
-#include "app/RichTextBox.h"
 
 #include <QMenuBar>
 #include <QTest>
@@ -12,9 +11,9 @@ WindowUnderTest::WindowUnderTest()
       replace_with_box(window.findChild<QLineEdit*>("replace_with_box")),
       replace_with_paste(window.findChild<QPushButton*>("replace_with_paste")),
       make_regex_button(window.findChild<QPushButton*>("make_regex_button")),
-      regex_box(window.findChild<QTextEdit*>("regex_box")),
+      regex_box(window.findChild<RichTextBox*>("regex_box")),
       regex_copy_button(window.findChild<QPushButton*>("regex_copy_button")),
-      format_box(window.findChild<QTextEdit*>("format_box")),
+      format_box(window.findChild<RichTextBox*>("format_box")),
       format_copy_button(window.findChild<QPushButton*>("format_copy_button")),
       suggestions_list(window.findChild<QTreeWidget*>("suggestions_list")),
       apply_button(window.findChild<QPushButton*>("apply_button")) {
@@ -68,20 +67,17 @@ void WindowUnderTest::make(const QString& search, const QString& replace) {
     QTest::mouseClick(make_regex_button, Qt::LeftButton);
 }
 
-void WindowUnderTest::select(QTextEdit& box, int start, int end) {
-    QTextCursor cursor = box.textCursor();
-    cursor.setPosition(rich_box_position(box, static_cast<std::wstring::size_type>(start)));
-    cursor.setPosition(rich_box_position(box, static_cast<std::wstring::size_type>(end)),
-                       QTextCursor::KeepAnchor);
-    box.setTextCursor(cursor);
+void WindowUnderTest::select(RichTextBox& box, int start, int end) {
+    box.select(static_cast<RichTextBox::Offset>(start), static_cast<RichTextBox::Offset>(end));
 }
 
-QString WindowUnderTest::text(const QTextEdit& box) {
-    return to_qstring(rich_text_box_text(box));
+QString WindowUnderTest::text(const RichTextBox& box) {
+    return to_qstring(box.text());
 }
 
-QString WindowUnderTest::selected_text(const QTextEdit& box) {
-    return box.textCursor().selectedText();
+QString WindowUnderTest::selected_text(const RichTextBox& box) {
+    const RichTextBox::Selection selection = box.selection();
+    return to_qstring(box.text().substr(selection.start(), selection.end() - selection.start()));
 }
 
 QStringList WindowUnderTest::suggestion_rows() const {
