@@ -6,10 +6,7 @@
 #include "app/RunEventHandler.h"
 #include "app/StartFile.h"
 #include "common/DBC.h"
-#include "core/MakeReplaceRegex.h"
-#include "suggestions/MakeSelectionSuggestion.h"
 #include "suggestions/MakeSuggestions.h"
-#include "suggestions/Suggestion.h"
 
 #include <algorithm>
 #include <limits>
@@ -27,6 +24,10 @@
 #include <QStyledItemDelegate>
 
 namespace {
+
+// Samples and selections of this many code units or more are worked on in the background; below,
+// the work takes a few milliseconds, less than handing it over and showing that it goes on.
+constexpr std::size_t long_work_length = 32768;
 
 constexpr qreal window_font_factor = 1.1;
 constexpr qreal sample_font_factor = 1.2;
@@ -151,6 +152,10 @@ protected:
     }
 };
 
+BackgroundJob::Run run_for(std::size_t length) {
+    return length >= long_work_length ? BackgroundJob::Run::in_background : BackgroundJob::Run::now;
+}
+
 void move_caret_to_end(RichTextBox& box) {
     box.select(box.text().size(), box.text().size());
 }
@@ -166,6 +171,7 @@ MainWindow::MainWindow(Settings& settings) : settings(settings) {
     fit_suggestions_columns();
     setMenuBar(create_menu());
     statusBar()->setSizeGripEnabled(true);
+    statusBar()->addWidget(busy_status, 1);
     search_for_box->setFocus();
 }
 
@@ -238,6 +244,11 @@ void MainWindow::create_controls() {
     connect_handler(suggestions_list, &QTreeWidget::itemDoubleClicked,
                     &MainWindow::on_suggestions_list_double_click);
     connect_handler(apply_button, &QPushButton::clicked, &MainWindow::on_apply_suggestion);
+
+    busy_status = new BusyStatus;
+    busy_status->setObjectName(QStringLiteral("busy_status"));
+    busy_status->watch(making, QStringLiteral("Making the regular expression\u2026 Esc to cancel"));
+    busy_status->watch(suggesting, QStringLiteral("Finding suggestions\u2026 Esc to cancel"));
 }
 
 void MainWindow::create_layout() {
@@ -353,17 +364,21 @@ void MainWindow::make_regex() {
     const std::wstring replace = to_wstring(replace_with_box->text());
     const std::wstring search = to_wstring(search_for_box->text());
     const LanguageFactory::Language language = settings.get_language();
+    making.start(
+        run_for(search.size() + replace.size()),
+        [search, replace, tables = language_factory.regex_language_ptr(language),
+         formatting = language_factory.regex_formatting_ptr(language)] {
+            return make_regex_to_show(search, replace, *tables, formatting);
+        },
+        [this](const MadeRegex& made) { show_made_regex(made); });
+}
 
-    const ReplaceRegex result =
-        make_replace_regex(search, replace, language_factory.regex_formatting(language));
-    pretty_format_regex_box(result.regex);
-    pretty_format_format_box(result.format);
-
-    const boost::optional<SelectionSuggestion> selection = make_selection_suggestion(
-        result.regex, language_factory.regex_language(language).regex_descriptions(),
-        language_factory.regex_formatting_ptr(language));
-    if (selection) {
-        regex_box->select(selection->start, selection->end);
+void MainWindow::show_made_regex(const MadeRegex& made) {
+    const AutoWaitCursor wait_cursor;
+    show_regex_blocks(made.regex);
+    show_format_blocks(made.format);
+    if (made.selection) {
+        regex_box->select(made.selection->start, made.selection->end);
         regex_box->setFocus();
     } else {
         move_caret_to_end(*regex_box);
@@ -386,15 +401,23 @@ void MainWindow::replace_selection_in_regex_box(const std::wstring& text) {
 }
 
 void MainWindow::pretty_format_regex_box(const std::wstring& regex) {
-    regex_box->format(
+    show_regex_blocks(
         language_factory.regex_formatting(settings.get_language()).pretty_format_regex(regex));
+}
+
+void MainWindow::pretty_format_format_box(const std::wstring& format) {
+    show_format_blocks(
+        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format));
+}
+
+void MainWindow::show_regex_blocks(const std::vector<PrettyFormatBlock>& blocks) {
+    regex_box->format(blocks);
     regex_copy_button->setEnabled(!regex_box->text().empty());
     suggestions_list->setEnabled(regex_copy_button->isEnabled());
 }
 
-void MainWindow::pretty_format_format_box(const std::wstring& format) {
-    format_box->format(
-        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format));
+void MainWindow::show_format_blocks(const std::vector<PrettyFormatBlock>& blocks) {
+    format_box->format(blocks);
     format_copy_button->setEnabled(!format_box->text().empty());
 }
 
@@ -403,10 +426,13 @@ void MainWindow::on_search_for_text_changed() {
 }
 
 void MainWindow::on_regex_text_changed() {
+    // The user's edit is newer than any result still being made.
+    making.cancel();
     pretty_format_regex_box(regex_box->text());
 }
 
 void MainWindow::on_format_text_changed() {
+    making.cancel();
     pretty_format_format_box(format_box->text());
 }
 
@@ -417,13 +443,20 @@ void MainWindow::on_make_regex_click() {
 void MainWindow::on_regex_selection_changed() {
     suggestions_list->clear();
     const RichTextBox::Selection selection = regex_box->selection();
-    const std::wstring selected =
+    std::wstring selected =
         regex_box->text().substr(selection.start(), selection.end() - selection.start());
-
     const LanguageFactory::Language language = settings.get_language();
-    const std::vector<Suggestion> suggestions =
-        make_suggestions(selected, language_factory.regex_language(language).regex_descriptions(),
-                         language_factory.regex_formatting_ptr(language));
+    const BackgroundJob::Run run = run_for(selected.size());
+    suggesting.start(
+        run,
+        [selected = std::move(selected), tables = language_factory.regex_language_ptr(language),
+         formatting = language_factory.regex_formatting_ptr(language)] {
+            return make_suggestions(selected, tables->regex_descriptions(), formatting);
+        },
+        [this](const std::vector<Suggestion>& suggestions) { show_suggestions(suggestions); });
+}
+
+void MainWindow::show_suggestions(const std::vector<Suggestion>& suggestions) {
     for (const Suggestion& suggestion : suggestions) {
         suggestions_list->addTopLevelItem(new QTreeWidgetItem(
             {to_qstring(suggestion.regex()), to_qstring(suggestion.long_description())}));
@@ -476,6 +509,9 @@ void MainWindow::on_language_menu_click(LanguageFactory::Language language) {
     if (language == settings.get_language()) {
         return;
     }
+    // Results still being worked on are in the old language.
+    making.cancel();
+    suggesting.cancel();
     for (QAction* entry : language_menu->actions()) {
         entry->setChecked(language_of(*entry) == language);
     }

@@ -2,6 +2,7 @@
 
 #include "app/QStringConversion.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 
@@ -16,7 +17,8 @@ WindowUnderTest::WindowUnderTest()
       format_box(window.findChild<RichTextBox*>("format_box")),
       format_copy_button(window.findChild<QPushButton*>("format_copy_button")),
       suggestions_list(window.findChild<QTreeWidget*>("suggestions_list")),
-      apply_button(window.findChild<QPushButton*>("apply_button")) {
+      apply_button(window.findChild<QPushButton*>("apply_button")),
+      busy_status(window.findChild<QWidget*>("busy_status")) {
     window.get_window().show();
     window.get_window().activateWindow();
     active = QTest::qWaitForWindowActive(&window.get_window());
@@ -25,7 +27,7 @@ WindowUnderTest::WindowUnderTest()
 bool WindowUnderTest::complete() const {
     return active && search_for_box && search_for_paste && replace_with_box && replace_with_paste &&
            make_regex_button && regex_box && regex_copy_button && format_box &&
-           format_copy_button && suggestions_list && apply_button;
+           format_copy_button && suggestions_list && apply_button && busy_status;
 }
 
 QMenu* WindowUnderTest::menu(const QString& title) const {
@@ -87,4 +89,13 @@ QStringList WindowUnderTest::suggestion_rows() const {
         rows.append(item->text(0) + QStringLiteral(" | ") + item->text(1));
     }
     return rows;
+}
+
+QString WindowUnderTest::busy_note() const {
+    const auto* label = busy_status->findChild<QLabel*>();
+    return busy_status->isHidden() || label == nullptr ? QString() : label->text();
+}
+
+bool WindowUnderTest::wait_until_idle() const {
+    return QTest::qWaitFor([this] { return busy_status->isHidden(); }, 120000);
 }

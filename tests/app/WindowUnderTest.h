@@ -38,6 +38,10 @@ public:
     static QString selected_text(const RichTextBox& box);
     // The rows of the suggestions list as "regex | description".
     QStringList suggestion_rows() const;
+    // The status bar's note of work under way; empty when there is none.
+    QString busy_note() const;
+    // Turns the event loop until no work is under way; false if that takes over two minutes.
+    bool wait_until_idle() const;
 
     Settings settings;
     MainWindow window;
@@ -52,6 +56,7 @@ public:
     QPushButton* format_copy_button;
     QTreeWidget* suggestions_list;
     QPushButton* apply_button;
+    QWidget* busy_status;
 
 private:
     bool active = false;
