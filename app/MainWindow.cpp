@@ -2,10 +2,10 @@
 
 #include "app/AutoWaitCursor.h"
 #include "app/ImageButton.h"
-#include "app/QStringConversion.h"
 #include "app/RunEventHandler.h"
 #include "app/StartFile.h"
 #include "common/DBC.h"
+#include "settings/QStringConversion.h"
 #include "suggestions/MakeSuggestions.h"
 
 #include <algorithm>

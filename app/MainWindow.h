@@ -7,10 +7,10 @@
 #include "app/MadeRegex.h"
 #include "app/PasteButton.h"
 #include "app/RichTextBox.h"
-#include "app/Settings.h"
 #include "languages/IRegexLanguage.h"
 #include "languages/LanguageFactory.h"
 #include "languages/PrettyFormatBlock.h"
+#include "settings/Settings.h"
 #include "suggestions/Suggestion.h"
 
 #include <memory>

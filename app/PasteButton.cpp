@@ -1,8 +1,8 @@
 #include "app/PasteButton.h"
 
 #include "app/ImageButton.h"
-#include "app/QStringConversion.h"
 #include "app/RunEventHandler.h"
+#include "settings/QStringConversion.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

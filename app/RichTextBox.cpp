@@ -1,9 +1,9 @@
 #include "app/RichTextBox.h"
 
-#include "app/QStringConversion.h"
 #include "app/RunEventHandler.h"
 #include "app/ShownText.h"
 #include "common/DBC.h"
+#include "settings/QStringConversion.h"
 
 #include <algorithm>
 #include <array>

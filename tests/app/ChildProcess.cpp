@@ -2,10 +2,10 @@
 
 #include "app/BackgroundJob.h"
 #include "app/MainWindow.h"
-#include "app/Settings.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
 #include "common/DBC.h"
+#include "settings/Settings.h"
 
 #include <cstdio>
 #include <cstring>

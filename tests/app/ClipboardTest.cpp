@@ -1,9 +1,9 @@
 // The paste buttons of the sample boxes and the copy buttons of the result boxes.
 
 #include "app/PasteButton.h"
-#include "app/QStringConversion.h"
 #include "core/MakeReplaceRegex.h"
 #include "languages/LanguageFactory.h"
+#include "settings/QStringConversion.h"
 #include "suggestions/MakeSelectionSuggestion.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/WindowUnderTest.h"

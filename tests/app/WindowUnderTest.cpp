@@ -1,6 +1,6 @@
 #include "tests/app/WindowUnderTest.h"
 
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 
 #include <QLabel>
 #include <QMenuBar>

@@ -4,7 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "app/RichTextBox.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <string>
 
