@@ -6,6 +6,7 @@
 
 #include "languages/PrettyFormatBlock.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
