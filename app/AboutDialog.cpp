@@ -29,9 +29,13 @@ QLabel* create_text_label(const char* name, const QString& text) {
 QLayout* create_product_item(const QIcon& icon) {
     auto* picture = new QLabel;
     picture->setPixmap(icon.pixmap(icon_size, icon_size));
+    QLabel* product =
+        create_text_label("product_label", product_name() + QLatin1Char(' ') + product_version());
+    QFont bold = product->font();
+    bold.setBold(true);
+    product->setFont(bold);
     auto* lines = new QVBoxLayout;
-    lines->addWidget(
-        create_text_label("product_label", product_name() + QLatin1Char(' ') + product_version()));
+    lines->addWidget(product);
     lines->addWidget(create_text_label("release_date_label",
                                        QLocale().toString(release_date(), QLocale::LongFormat)));
     auto* item = new QHBoxLayout;

@@ -63,7 +63,7 @@ HelpViewer::HelpViewer(ChmFile help_file, QWidget& owner)
     setWindowTitle(file.title().isEmpty() ? product_name() + QStringLiteral(" Help")
                                           : file.title());
     setWindowIcon(product_icon());
-    resize(900, 620);
+    resize(960, 680);
 
     create_contents();
     create_tool_bar();
@@ -84,6 +84,7 @@ HelpViewer::HelpViewer(ChmFile help_file, QWidget& owner)
         start = contents->topLevelItem(0)->data(0, Qt::UserRole).toUrl().path();
     }
     browser->setSource(topic_url(start));
+    browser->setFocus();
 }
 
 void HelpViewer::create_contents() {
