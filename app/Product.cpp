@@ -8,6 +8,10 @@ QString product_name() {
     return QStringLiteral("Varnel");
 }
 
+QString application_id() {
+    return QStringLiteral(VARNEL_APP_ID);
+}
+
 QString product_version() {
     return QStringLiteral(VARNEL_VERSION);
 }

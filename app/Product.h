@@ -7,6 +7,8 @@
 #include <QString>
 
 QString product_name();
+// The name of the desktop entry and of the icon: "dev.sorvexa.Varnel".
+QString application_id();
 QString product_version();
 QDate release_date();
 // The web site's address, "https://" and a host name.

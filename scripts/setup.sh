@@ -8,6 +8,8 @@ packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    fp-utils libchm-dev librsvg2-bin
+    desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()
