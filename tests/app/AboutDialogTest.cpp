@@ -3,26 +3,12 @@
 #include "app/AboutDialog.h"
 
 #include "tests/app/AppTest.h"
+#include "tests/app/OpenedUrls.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QLayout>
 #include <QTest>
-
-namespace {
-
-class OpenedAddresses : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
-} // namespace
 
 class AboutDialogTest : public QObject {
     Q_OBJECT
@@ -83,11 +69,9 @@ private slots:
     void link_opens_the_web_site() {
         QWidget owner;
         AboutDialog about(owner);
-        OpenedAddresses opened;
-        QDesktopServices::setUrlHandler(QStringLiteral("https"), &opened, "open");
+        const OpenedUrls opened({QStringLiteral("https")});
         auto* link = about.findChild<QLabel*>(QStringLiteral("site_link"));
         emit link->linkActivated(QStringLiteral("https://varnel.sorvexa.dev/"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(opened.urls, QList<QUrl>{QUrl(QStringLiteral("https://varnel.sorvexa.dev/"))});
     }
 };

@@ -4,24 +4,10 @@
 
 #include "app/StartFile.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/OpenedUrls.h"
 #include "tests/app/ScopedDesktop.h"
 
-#include <QDesktopServices>
 #include <QTest>
-
-namespace {
-
-class OpenedFiles : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
-
-} // namespace
 
 class HelpLauncherTest : public QObject {
     Q_OBJECT
@@ -49,11 +35,9 @@ private slots:
         }
         QWidget owner;
         HelpLauncher launcher(owner);
-        OpenedFiles opened;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
+        const OpenedUrls opened({QStringLiteral("file")});
         const QString path = file_beside_executable(name.toStdWString());
         launcher.open(path);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
         QCOMPARE(opened.urls,
                  handed_to_desktop ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});

@@ -4,28 +4,17 @@
 
 #include "app/StartFile.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/OpenedUrls.h"
 
 #include <memory>
 
 #include <QAction>
-#include <QDesktopServices>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeWidgetItemIterator>
 
 namespace {
-
-// Receives the addresses the help window hands to the desktop.
-class OpenedLinks : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 // The links and the images of a page, as written in it.
 struct PageReferences {
@@ -164,10 +153,8 @@ private slots:
     }
     void links_out_of_the_help_go_to_the_desktop() {
         QFETCH(QUrl, link);
-        OpenedLinks opened;
-        QDesktopServices::setUrlHandler(link.scheme(), &opened, "open");
+        const OpenedUrls opened({link.scheme()});
         emit browser->anchorClicked(link);
-        QDesktopServices::unsetUrlHandler(link.scheme());
         QCOMPARE(opened.urls, QList<QUrl>{link});
         QCOMPARE(browser->documentTitle(), QStringLiteral("Welcome to Varnel"));
     }

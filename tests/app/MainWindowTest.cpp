@@ -5,6 +5,7 @@
 #include "core/MakeReplaceRegex.h"
 #include "languages/LanguageFactory.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/OpenedUrls.h"
 #include "tests/app/ScopedDesktop.h"
 #include "tests/app/WindowUnderTest.h"
 
@@ -12,7 +13,6 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -51,17 +51,6 @@ void store_language(const char* text) {
 }
 
 } // namespace
-
-// Receives the addresses the window hands to the desktop.
-class OpenedAddresses : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -471,9 +460,7 @@ private slots:
         const ScopedDesktop desktop;
         desktop.register_help_viewer();
         start_window();
-        OpenedAddresses opened;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
+        const OpenedUrls opened({QStringLiteral("file"), QStringLiteral("mailto")});
         const QDir directory(QCoreApplication::applicationDirPath());
 
         ui->regex_box->setFocus();
@@ -481,8 +468,6 @@ private slots:
         ui->menu_entry("Help", "Help")->trigger();
         ui->menu_entry("Help", "License")->trigger();
         ui->menu_entry("Help", "E-mail Support")->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
 
         QCOMPARE(opened.urls,
                  (QList<QUrl>{QUrl::fromLocalFile(directory.filePath("Help.chm")),
