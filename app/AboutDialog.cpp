@@ -1,10 +1,10 @@
 #include "app/AboutDialog.h"
 
 #include "app/Product.h"
-#include "app/QStringConversion.h"
 #include "app/RunEventHandler.h"
 #include "app/ScaledFont.h"
 #include "app/StartFile.h"
+#include "settings/QStringConversion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -2,9 +2,9 @@
 
 #include "app/HelpContents.h"
 #include "app/Product.h"
-#include "app/QStringConversion.h"
 #include "app/RunEventHandler.h"
 #include "app/StartFile.h"
+#include "settings/QStringConversion.h"
 
 #include <utility>
 

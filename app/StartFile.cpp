@@ -1,7 +1,7 @@
 #include "app/StartFile.h"
 
 #include "app/Product.h"
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

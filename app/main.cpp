@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
 #include "app/Product.h"
 #include "app/RunEventHandler.h"
-#include "app/Settings.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
 #include "common/DBC.h"
 #include "common/UserLocale.h"
+#include "settings/Settings.h"
 
 #include <exception>
 #include <pthread.h>

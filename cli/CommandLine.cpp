@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 
 const char* const usage_text =
     R"(Usage:

@@ -1,7 +1,7 @@
 #include "cli/RunCommand.h"
 
-#include "cli/Utf8.h"
 #include "common/DBC.h"
+#include "common/Utf8.h"
 #include "core/MakeReplaceRegex.h"
 #include "suggestions/MakeSelectionSuggestion.h"
 #include "suggestions/MakeSuggestions.h"

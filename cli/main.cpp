@@ -1,11 +1,11 @@
 // varnel-cli: Varnel's inference and suggestions for scripts and editors.
 
-#include "app/Settings.h"
 #include "cli/CommandLine.h"
 #include "cli/RunCommand.h"
-#include "cli/Utf8.h"
 #include "common/AssertReport.h"
 #include "common/UserLocale.h"
+#include "common/Utf8.h"
+#include "settings/Settings.h"
 
 #include <exception>
 #include <iostream>

@@ -7,7 +7,7 @@
 #include "app/ChmFile.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <cstdio>
 #include <locale>

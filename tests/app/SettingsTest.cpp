@@ -1,9 +1,9 @@
 // The remembered language and the per-user store beneath it.
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
-#include "app/QStringConversion.h"
-#include "app/UserRegistryKey.h"
+#include "settings/QStringConversion.h"
+#include "settings/UserRegistryKey.h"
 #include "tests/app/AppTest.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 // Runs the real varnel-cli executable with real arguments and checks what it prints.
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <array>
 #include <cstdio>

@@ -3,7 +3,7 @@
 // the manual page.
 
 #include "cli/CommandLine.h"
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 #include "languages/ECMAScriptLanguage.h"
 #include "languages/VisualStudioLanguage.h"
 

@@ -1,4 +1,4 @@
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -55,51 +55,72 @@ void for_each_code_point(const std::wstring& text, Visit visit) {
     }
 }
 
+// The length of the valid UTF-8 sequence at `at`, with its code point; 0 when it is not valid
+// (overlong forms, encoded surrogates, values past U+10FFFF and cut sequences are not).
+std::size_t decode_sequence(const std::string& bytes, std::size_t at, std::uint32_t& code_point) {
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    std::size_t length = 0;
+    std::uint32_t minimum = 0;
+    if (lead < 0x80) {
+        code_point = lead;
+        return 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        code_point = lead & 0x1F;
+        minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        code_point = lead & 0x0F;
+        minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        code_point = lead & 0x07;
+        minimum = 0x10000;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size()) {
+        return 0;
+    }
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto continuation = static_cast<unsigned char>(bytes[at + k]);
+        if ((continuation & 0xC0) != 0x80) {
+            return 0;
+        }
+        code_point = (code_point << 6) | (continuation & 0x3F);
+    }
+    if (code_point < minimum || code_point > 0x10FFFF ||
+        (code_point >= 0xD800 && code_point <= 0xDFFF)) {
+        return 0;
+    }
+    return length;
+}
+
 } // namespace
 
 boost::optional<std::wstring> utf8_to_utf16(const std::string& bytes) {
     std::wstring text;
     text.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        std::size_t length = 0;
+    for (std::size_t i = 0; i < bytes.size();) {
         std::uint32_t code_point = 0;
-        std::uint32_t minimum = 0;
-        if (lead < 0x80) {
-            length = 1;
-            code_point = lead;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2;
-            code_point = lead & 0x1F;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3;
-            code_point = lead & 0x0F;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4;
-            code_point = lead & 0x07;
-            minimum = 0x10000;
-        } else {
-            return boost::none;
-        }
-        if (i + length > bytes.size()) {
-            return boost::none;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto continuation = static_cast<unsigned char>(bytes[i + k]);
-            if ((continuation & 0xC0) != 0x80) {
-                return boost::none;
-            }
-            code_point = (code_point << 6) | (continuation & 0x3F);
-        }
-        if (code_point < minimum || code_point > 0x10FFFF ||
-            (code_point >= 0xD800 && code_point <= 0xDFFF)) {
+        const std::size_t length = decode_sequence(bytes, i, code_point);
+        if (length == 0) {
             return boost::none;
         }
         append_utf16(text, code_point);
         i += length;
+    }
+    return text;
+}
+
+std::wstring utf8_to_utf16_replacing(const std::string& bytes) {
+    std::wstring text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        std::uint32_t code_point = 0;
+        const std::size_t length = decode_sequence(bytes, i, code_point);
+        append_utf16(text, length == 0 ? 0xFFFD : code_point);
+        i += length == 0 ? 1 : length;
     }
     return text;
 }
