@@ -49,6 +49,8 @@ echo "Depends: $depends"
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libchm1; do
     grep -Eq "(^|, )${library//+/\\+}( |,|$)" <<<"$depends" || fail "Depends names no $library"
 done
-grep -q 'write regular expressions from examples' <<<"$(field Description)" ||
-    fail "Description: $(field Description)"
+description=$(field Description)
+grep -q '^write regular expressions from examples$' <<<"$description" &&
+    grep -q '^ Varnel infers a regular expression' <<<"$description" &&
+    ! grep -q ';' <<<"$description" || fail "Description: $description"
 exit $((failures != 0))
