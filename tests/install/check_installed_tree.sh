@@ -88,13 +88,15 @@ cli_output=$(env "${user_environment[@]}" "$prefix/bin/varnel-cli" --language ec
 [ "$cli_output" = $'(John)( )(Smith)\n$3,$2$1' ] || fail "varnel-cli printed: $cli_output"
 
 # The installed window, started through its link in bin/, finds its help beside the executable.
+# Under the address sanitizer, leaks are the window tests' business: with the driver preloaded,
+# LeakSanitizer counts the resources that Qt Gui and Qt Widgets register as they load as leaked.
 expected_report="help window: Varnel Help
 help page: Welcome to Varnel
 help contents: Welcome to Varnel | Syntax | The command line: varnel-cli | Settings, files and support
 about: About | Varnel 1.0 | Saturday, 31 May 2008 | <a href=\"https://varnel.sorvexa.dev/\">varnel.sorvexa.dev</a>"
 status=0
 report=$(env "${user_environment[@]}" QT_QPA_PLATFORM=offscreen LD_PRELOAD="$driver" \
-    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" \
+    ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0:detect_leaks=0" \
     timeout 120 "$prefix/bin/varnel" 2>"$root/window-errors") || status=$?
 [ "$status" -eq 0 ] || { fail "varnel ended with status $status"; cat "$root/window-errors" >&2; }
 [ "$report" = "$expected_report" ] || fail "the window reported:
