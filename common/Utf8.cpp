@@ -1,7 +1,8 @@
 #include "common/Utf8.h"
 
+#include "common/DBC.h"
+
 #include <cstdint>
-#include <cstdio>
 
 namespace {
 
@@ -55,16 +56,18 @@ void for_each_code_point(const std::wstring& text, Visit visit) {
     }
 }
 
-// The length of the valid UTF-8 sequence at `at`, with its code point; 0 when it is not valid
-// (overlong forms, encoded surrogates, values past U+10FFFF and cut sequences are not).
-std::size_t decode_sequence(const std::string& bytes, std::size_t at, std::uint32_t& code_point) {
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    std::size_t length = 0;
-    std::uint32_t minimum = 0;
+} // namespace
+
+boost::optional<Utf8Character> decode_utf8_character(std::string_view bytes, std::size_t offset) {
+    DBC_PRECONDITION(offset < bytes.size());
+    const auto lead = static_cast<unsigned char>(bytes[offset]);
     if (lead < 0x80) {
-        code_point = lead;
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
+        return Utf8Character{lead, 1};
+    }
+    std::size_t length = 0;
+    std::uint32_t code_point = 0;
+    std::uint32_t minimum = 0;
+    if ((lead & 0xE0) == 0xC0) {
         length = 2;
         code_point = lead & 0x1F;
         minimum = 0x80;
@@ -77,50 +80,54 @@ std::size_t decode_sequence(const std::string& bytes, std::size_t at, std::uint3
         code_point = lead & 0x07;
         minimum = 0x10000;
     } else {
-        return 0;
+        return boost::none;
     }
-    if (at + length > bytes.size()) {
-        return 0;
+    if (length > bytes.size() - offset) {
+        return boost::none;
     }
     for (std::size_t k = 1; k < length; ++k) {
-        const auto continuation = static_cast<unsigned char>(bytes[at + k]);
+        const auto continuation = static_cast<unsigned char>(bytes[offset + k]);
         if ((continuation & 0xC0) != 0x80) {
-            return 0;
+            return boost::none;
         }
         code_point = (code_point << 6) | (continuation & 0x3F);
     }
     if (code_point < minimum || code_point > 0x10FFFF ||
         (code_point >= 0xD800 && code_point <= 0xDFFF)) {
-        return 0;
+        return boost::none;
     }
-    return length;
+    return Utf8Character{code_point, length};
 }
 
-} // namespace
-
-boost::optional<std::wstring> utf8_to_utf16(const std::string& bytes) {
+boost::optional<std::wstring> utf8_to_utf16(std::string_view bytes) {
     std::wstring text;
     text.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        std::uint32_t code_point = 0;
-        const std::size_t length = decode_sequence(bytes, i, code_point);
-        if (length == 0) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // Most text is ASCII: one unit a byte, no decoding.
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            text += static_cast<wchar_t>(byte);
+            ++i;
+            continue;
+        }
+        const auto character = decode_utf8_character(bytes, i);
+        if (!character) {
             return boost::none;
         }
-        append_utf16(text, code_point);
-        i += length;
+        append_utf16(text, character->code_point);
+        i += character->length;
     }
     return text;
 }
 
-std::wstring utf8_to_utf16_replacing(const std::string& bytes) {
+std::wstring utf8_to_utf16_replacing(std::string_view bytes) {
     std::wstring text;
     text.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        std::uint32_t code_point = 0;
-        const std::size_t length = decode_sequence(bytes, i, code_point);
-        append_utf16(text, length == 0 ? 0xFFFD : code_point);
-        i += length == 0 ? 1 : length;
+        const auto character = decode_utf8_character(bytes, i);
+        append_utf16(text, character ? character->code_point : 0xFFFD);
+        i += character ? character->length : 1;
     }
     return text;
 }
@@ -134,19 +141,13 @@ std::string utf16_to_utf8(const std::wstring& text) {
     return out;
 }
 
-std::string json_string(const std::wstring& text) {
-    std::string out = "\"";
-    for_each_code_point(text, [&out](std::uint32_t code_point, bool lone) {
-        if (code_point == '"' || code_point == '\\') {
-            out += '\\';
-            out += static_cast<char>(code_point);
-        } else if (code_point < 0x20 || lone) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(code_point));
-            out += escape;
-        } else {
-            append_utf8(out, code_point);
-        }
+boost::optional<std::string> exact_utf8(const std::wstring& text) {
+    std::string out;
+    out.reserve(text.size());
+    bool exact = true;
+    for_each_code_point(text, [&out, &exact](std::uint32_t code_point, bool lone) {
+        exact = exact && !lone;
+        append_utf8(out, code_point);
     });
-    return out + "\"";
+    return boost::make_optional(exact, out);
 }
