@@ -7,12 +7,15 @@
 #include "languages/ECMAScriptLanguage.h"
 #include "languages/VisualStudioLanguage.h"
 
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
+#include <vector>
 
+#include <boost/algorithm/string/replace.hpp>
 #include <gtest/gtest.h>
 
 namespace {
@@ -57,6 +60,20 @@ std::set<std::string> cli_options() {
     return options;
 }
 
+// The lines that head the manual page's tagged paragraphs, where options are described.
+std::vector<std::string> manual_paragraph_tags(const std::string& manual) {
+    std::vector<std::string> tags;
+    std::istringstream lines(manual);
+    bool tag_follows = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (tag_follows) {
+            tags.push_back(line);
+        }
+        tag_follows = line == ".TP" || line == ".TQ";
+    }
+    return tags;
+}
+
 } // namespace
 
 TEST(DocumentsInSyncTest, every_named_pattern_and_menu_entry_is_in_the_syntax_page) {
@@ -95,13 +112,13 @@ TEST(DocumentsInSyncTest, every_option_of_varnel_cli_is_in_the_help_and_the_manu
     const std::set<std::string> options = cli_options();
     ASSERT_TRUE(options.count("--help") == 1);
     const std::string help = read_source("help/pages/command-line.html");
-    const std::string manual = read_source("desktop/man/varnel-cli.1.in");
+    const std::vector<std::string> described =
+        manual_paragraph_tags(read_source("desktop/man/varnel-cli.1.in"));
     for (const std::string& option : options) {
         EXPECT_NE(help.find("<code>" + option), std::string::npos) << option;
-        // Described in a paragraph of its own, each dash written "\-" as manual pages do.
-        const std::string manual_option = "\\-\\-" + option.substr(2);
-        EXPECT_TRUE(manual.find(".TP\n.B " + manual_option) != std::string::npos ||
-                    manual.find(".TP\n.BI " + manual_option) != std::string::npos)
-            << option;
+        const std::string manual_option = boost::replace_all_copy(option, "-", "\\-");
+        EXPECT_TRUE(std::any_of(described.begin(), described.end(), [&](const std::string& tag) {
+            return tag.find(manual_option) != std::string::npos;
+        })) << option;
     }
 }
