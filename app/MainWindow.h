@@ -4,6 +4,7 @@
 
 #include "app/BackgroundJob.h"
 #include "app/BusyStatus.h"
+#include "app/HelpLauncher.h"
 #include "app/MadeRegex.h"
 #include "app/PasteButton.h"
 #include "app/RichTextBox.h"
@@ -84,6 +85,7 @@ private:
 
     Settings& settings;
     LanguageFactory language_factory;
+    HelpLauncher help_launcher;
     QLineEdit* search_for_box;
     std::unique_ptr<PasteButton> search_for_paste;
     QLineEdit* replace_with_box;
