@@ -36,6 +36,7 @@ private:
     const std::wstring& text;
     const std::array<Span, 2> samples;
     std::array<std::vector<Span>, 2> spans;
+    // The units of each sample still in Unique parts.
     std::array<int, 2> free_units;
     CommonWords words;
     // Cuts whose words and rooms the next round brings up to date: a round that finds one sample
