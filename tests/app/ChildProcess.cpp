@@ -51,6 +51,16 @@ int exception_escaping_the_run() {
     return 0;
 }
 
+// Reads the stored language, prints it and chooses ECMAScript, as a start of either front end and
+// a click in the Language menu would; run apart so that a store that blocks cannot stall the tests.
+int read_and_choose_language() {
+    Settings settings;
+    std::printf("%d\n", static_cast<int>(settings.get_language()));
+    std::fflush(stdout);
+    settings.set_language(LanguageFactory::Language::ECMAScript);
+    return 0;
+}
+
 int exception_escaping_a_thread() {
     std::set_terminate(on_thread_unhandled_exception);
     std::thread worker([] { throw std::runtime_error("worker failed"); });
@@ -70,6 +80,9 @@ int run_child(const char* mode) {
     if (std::strcmp(mode, "--child-thread-exception") == 0) {
         return exception_escaping_a_thread();
     }
+    if (std::strcmp(mode, "--child-read-and-choose-language") == 0) {
+        return read_and_choose_language();
+    }
     std::fprintf(stderr, "unknown child mode %s\n", mode);
     return 2;
 }
@@ -77,7 +90,11 @@ int run_child(const char* mode) {
 ChildResult run_child_process(const QString& mode) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(), {mode});
-    child.waitForFinished(60000);
+    if (!child.waitForFinished(60000)) {
+        // A child that hangs is ended, and shows as crashed.
+        child.kill();
+        child.waitForFinished();
+    }
     return {child.exitStatus(), child.exitCode(), child.readAllStandardOutput(),
             child.readAllStandardError()};
 }

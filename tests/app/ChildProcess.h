@@ -17,5 +17,6 @@ struct ChildResult {
     QByteArray errors;
 };
 
-// Starts this executable in the child mode and waits for it to end.
+// Starts this executable in the child mode and waits for it to end; one that is still running
+// after a minute is killed.
 ChildResult run_child_process(const QString& mode);

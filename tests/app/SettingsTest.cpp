@@ -5,8 +5,10 @@
 #include "app/QStringConversion.h"
 #include "app/UserRegistryKey.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/ChildProcess.h"
 
 #include <memory>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +29,19 @@ void write_store(const QString& file, const QByteArray& content) {
 
 QByteArray stored_language_line(const QByteArray& value) {
     return "[Software]\nSorvexa\\Varnel\\1.0\\Language=" + value + "\n";
+}
+
+// What a look at the store file shows: the target of a link, the bytes of a file, or its kind.
+QByteArray store_state(const QString& file) {
+    const QFileInfo info(file);
+    if (info.isSymLink()) {
+        return "link to " + info.symLinkTarget().toUtf8();
+    }
+    if (!info.isFile()) {
+        return info.exists() ? "not a regular file" : "missing";
+    }
+    QFile store(file);
+    return store.open(QIODevice::ReadOnly) ? store.readAll() : "unreadable";
 }
 
 } // namespace
@@ -109,6 +124,56 @@ private slots:
         QCOMPARE(settings.get_language(), LanguageFactory::Language::ECMAScript);
         QCOMPARE(Settings().get_language(), LanguageFactory::Language::VisualStudio);
         QVERIFY(!UserRegistryKey(key_path).set_string(L"Language", L"ECMAScript"));
+    }
+
+    // Only a regular file of at most 1 MiB is read as the store: a FIFO would block both front ends
+    // at start, a device could be endless, and a huge file takes seconds and much memory to parse.
+    // Anything else is left as it is, even when the user chooses a language.
+    void foreign_store_file_reads_as_default_and_stays_untouched_data() {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("printed");
+        QTest::addColumn<bool>("untouched");
+        const int mebibyte = 1024 * 1024;
+        QTest::newRow("FIFO") << QByteArray("fifo") << 0 << QByteArray("0\n") << true;
+        QTest::newRow("link to an endless device")
+            << QByteArray("link") << 0 << QByteArray("0\n") << true;
+        QTest::newRow("one byte over 1 MiB")
+            << QByteArray("file") << mebibyte + 1 << QByteArray("0\n") << true;
+        QTest::newRow("exactly 1 MiB is read")
+            << QByteArray("file") << mebibyte << QByteArray("1\n") << false;
+    }
+    void foreign_store_file_reads_as_default_and_stays_untouched() {
+        QFETCH(QByteArray, kind);
+        QFETCH(int, size);
+        QFETCH(QByteArray, printed);
+        QFETCH(bool, untouched);
+        const QString store = config->store_file();
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()));
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+        } else if (kind == "link") {
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), store));
+        } else {
+            // The stored language, then comment lines up to the size.
+            QByteArray content = stored_language_line("ECMAScript");
+            while (content.size() < size) {
+                const qsizetype line = std::min<qsizetype>(size - content.size(), 80);
+                content += ";" + QByteArray(line - 1, 'x');
+                content.back() = '\n';
+            }
+            write_store(store, content);
+        }
+        const QByteArray before = store_state(store);
+
+        const ChildResult child =
+            run_child_process(QStringLiteral("--child-read-and-choose-language"));
+        QCOMPARE(child.exit_status, QProcess::NormalExit);
+        QCOMPARE(child.exit_code, 0);
+        QCOMPARE(child.output, printed);
+        if (untouched) {
+            QVERIFY(store_state(store) == before);
+        }
     }
 
     void string_values_round_trip_data() {
