@@ -51,7 +51,10 @@ boost::optional<std::wstring> UserRegistryKey::get_string(const std::wstring& na
         return boost::none;
     }
     const QSettings store(path, QSettings::IniFormat);
-    if (store.status() != QSettings::NoError) {
+    // Qt reports lines it cannot parse only to the first reader of a file in a process, and reads
+    // and writes such a file all the same: so that every access gives the same answer, only a file
+    // that cannot be read or written counts as a failure.
+    if (store.status() == QSettings::AccessError) {
         return boost::none;
     }
     const QVariant value = store.value(value_key(key_path, name));
@@ -76,5 +79,5 @@ bool UserRegistryKey::set_string(const std::wstring& name, const std::wstring& t
     QSettings store(path, QSettings::IniFormat);
     store.setValue(value_key(key_path, name), to_qstring(text));
     store.sync();
-    return store.status() == QSettings::NoError;
+    return store.status() != QSettings::AccessError;
 }

@@ -12,8 +12,9 @@ class UserRegistryKey {
 public:
     explicit UserRegistryKey(const std::wstring& key_path);
 
-    // The named value's text; nothing when the store, the key or the value is missing, unreadable
-    // or damaged, when the value is not a plain string, or when it is longer than 9999 characters.
+    // The named value's text; nothing when the store, the key or the value is missing or
+    // unreadable, when the value is not a plain string, or when it is longer than 9999 characters.
+    // Lines of the store that cannot be parsed do not hide the values that can.
     boost::optional<std::wstring> get_string(const std::wstring& name) const;
     // Writes the text as a string value, creating the key as needed; true on success, false when
     // the store file is not ours.
