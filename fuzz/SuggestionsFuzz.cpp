@@ -2,7 +2,8 @@
 // languages. The proposal is the earliest stretch a named pattern recognises and parts no surrogate
 // pair. The suggestions are either one per named pattern that matches the whole selection, in
 // table order, or one rewrite whose patterns and literal pieces cover the selected text exactly;
-// nothing only when the selection is regex syntax or no pattern finds anything in it.
+// no pattern finds anything in what is left literal; nothing only when the selection is regex
+// syntax or no pattern finds anything in it.
 
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
@@ -103,6 +104,12 @@ void check_composite(const Language& language, const Suggestion& suggestion,
         if (literal && (literal_before || piece.empty() || element->short_description() != piece ||
                         element->regex() != language.formatting->escape_regex(piece))) {
             fail(language, text, "a literal piece is not one escaped stretch of text");
+        }
+        // Every stretch a pattern recognises is claimed: none is left in a literal piece.
+        for (const RegexDescription& row : language.rows) {
+            if (literal && std::regex_search(piece, row.matcher)) {
+                fail(language, text, "a literal piece holds a stretch a pattern recognises");
+            }
         }
         if (!literal && !element->long_description().empty()) {
             fail(language, text, "a pattern in a rewrite carries a description");
