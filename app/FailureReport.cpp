@@ -1,6 +1,6 @@
 #include "app/FailureReport.h"
 
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 
 #include <cstdio>
 

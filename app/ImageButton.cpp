@@ -1,6 +1,6 @@
 #include "app/ImageButton.h"
 
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 
 #include <QIcon>
 

@@ -2,11 +2,11 @@
 
 #include "app/AutoWaitCursor.h"
 #include "app/ImageButton.h"
-#include "app/QStringConversion.h"
 #include "app/RunEventHandler.h"
 #include "app/StartFile.h"
 #include "common/DBC.h"
 #include "core/MakeReplaceRegex.h"
+#include "settings/QStringConversion.h"
 #include "suggestions/MakeSelectionSuggestion.h"
 #include "suggestions/MakeSuggestions.h"
 #include "suggestions/Suggestion.h"

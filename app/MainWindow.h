@@ -4,9 +4,9 @@
 
 #include "app/PasteButton.h"
 #include "app/RichTextBox.h"
-#include "app/Settings.h"
 #include "languages/IRegexLanguage.h"
 #include "languages/LanguageFactory.h"
+#include "settings/Settings.h"
 
 #include <memory>
 #include <string>

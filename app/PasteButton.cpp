@@ -1,9 +1,9 @@
 #include "app/PasteButton.h"
 
 #include "app/ImageButton.h"
-#include "app/QStringConversion.h"
 #include "app/RichTextBox.h"
 #include "app/RunEventHandler.h"
+#include "settings/QStringConversion.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "app/RichTextBox.h"
 
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 
 #include <array>
 

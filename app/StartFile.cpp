@@ -1,6 +1,6 @@
 #include "app/StartFile.h"
 
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

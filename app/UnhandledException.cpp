@@ -1,13 +1,11 @@
 #include "app/UnhandledException.h"
 
-#include "app/QStringConversion.h"
+#include "common/StringToWString.h"
 
 #include <cstdlib>
 #include <cxxabi.h>
 #include <memory>
 #include <typeinfo>
-
-#include <QString>
 
 namespace {
 
@@ -18,7 +16,7 @@ std::wstring type_name(const std::type_info* type) {
     int status = 0;
     const std::unique_ptr<char, decltype(&std::free)> demangled(
         abi::__cxa_demangle(type->name(), nullptr, nullptr, &status), &std::free);
-    return to_wstring(QString::fromUtf8(status == 0 && demangled ? demangled.get() : type->name()));
+    return string_to_wstring(status == 0 && demangled ? demangled.get() : type->name());
 }
 
 std::wstring describe(const std::exception_ptr& exception) {
@@ -28,7 +26,7 @@ std::wstring describe(const std::exception_ptr& exception) {
     try {
         std::rethrow_exception(exception);
     } catch (const std::exception& error) {
-        return type_name(&typeid(error)) + L": " + to_wstring(QString::fromUtf8(error.what()));
+        return type_name(&typeid(error)) + L": " + string_to_wstring(error.what());
     } catch (...) {
         return type_name(abi::__cxa_current_exception_type());
     }

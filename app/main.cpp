@@ -1,10 +1,10 @@
 #include "app/MainWindow.h"
 #include "app/RunEventHandler.h"
-#include "app/Settings.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
 #include "common/DBC.h"
 #include "common/UserLocale.h"
+#include "settings/Settings.h"
 
 #include <exception>
 #include <pthread.h>

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of varnel-cli, parsed.
 
+#include "core/ReplaceRegex.h"
 #include "languages/LanguageFactory.h"
 
 #include <string>
@@ -9,21 +10,33 @@
 #include <boost/optional.hpp>
 
 struct CommandLine {
-    enum class Mode { Infer, Suggest, Select, Help };
+    enum class Mode { Infer, Suggest, Select, Rewrite, Help, Version };
+    // What a rewrite writes: every line, only the lines that changed, or only the counts.
+    enum class Output { AllLines, ChangedLines, Counts };
 
     Mode mode = Mode::Infer;
     boost::optional<LanguageFactory::Language> language; // none: the one the user stored
     bool json = false;
     std::wstring text;    // the search sample, the selection or the regex, by mode
-    std::wstring replace; // the replacement sample (inference only)
+    std::wstring replace; // the replacement sample (inference and rewriting from samples)
+    // Samples read from these files ("-": standard input) instead of text and replace.
+    boost::optional<std::string> search_file;
+    boost::optional<std::string> replace_file;
+
+    // Rewriting: the regex and format the user gave; none to infer them from the samples.
+    boost::optional<ReplaceRegex> regex_and_format;
+    Output output = Output::AllLines;
+    std::vector<std::string> files; // as given, "-" for standard input; never empty
 };
 
 struct ParsedCommandLine {
     boost::optional<CommandLine> command;
-    std::string error; // set when command is none
+    std::string error; // set when command is none, safe to show
+    bool json = false; // whether the error is wanted as JSON
 };
 
-// Arguments are UTF-8, without the program name.
+// Arguments are the bytes the program was given, without the program name. Samples, selections,
+// regexes and formats must be UTF-8; file names are taken as they are.
 ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments);
 
 extern const char* const usage_text;

@@ -1,8 +1,16 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "cli/OutputStream.h"
 
-#include <ostream>
+// The exit statuses of varnel-cli.
+enum ExitStatus : int {
+    Done = 0,    // when rewriting: at least one match replaced
+    NoMatch = 1, // when rewriting: nothing matched
+    Failed = 2,  // a usage error, input that cannot be read, output that cannot be written
+};
 
-// Runs a parsed command in the given language and writes its UTF-8 output.
-void run_command(const CommandLine& command, LanguageFactory::Language language, std::ostream& out);
+// Runs a parsed command in the given language and writes its UTF-8 output. Throws CommandError
+// and OutputClosed.
+ExitStatus run_command(const CommandLine& command, LanguageFactory::Language language,
+                       OutputStream& out);

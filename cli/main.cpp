@@ -1,14 +1,18 @@
-// varnel-cli: Varnel's inference and suggestions for scripts and editors.
+// varnel-cli: Varnel's inference, suggestions and rewriting for scripts and editors.
 
-#include "app/Settings.h"
+#include "cli/CommandError.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonText.h"
 #include "cli/RunCommand.h"
-#include "cli/Utf8.h"
 #include "common/AssertReport.h"
 #include "common/UserLocale.h"
+#include "common/Utf8.h"
+#include "settings/Settings.h"
 
+#include <csignal>
 #include <exception>
 #include <iostream>
+#include <unistd.h>
 
 namespace {
 
@@ -20,28 +24,56 @@ public:
     }
 };
 
+// A message that is safe to show, as text or, when the user asked for JSON, as JSON.
+void report_error(const std::string& message, bool json, bool usage) {
+    if (json) {
+        std::cerr << json_text({{"error", message}}) << '\n';
+    } else {
+        std::cerr << "varnel-cli: " << message << '\n';
+        if (usage) {
+            std::cerr << "Try 'varnel-cli --help'.\n";
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     install_user_locale();
     StderrAssertHandler assert_handler;
     DBC::set_assert_handler(&assert_handler);
+    // A closed pipe then shows as a failed write, which ends the program quietly.
+    std::signal(SIGPIPE, SIG_IGN);
 
     const ParsedCommandLine parsed =
         parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.command) {
-        std::cerr << "varnel-cli: " << parsed.error << "\nTry 'varnel-cli --help'.\n";
-        return 2;
+        report_error(parsed.error, parsed.json, true);
+        return Failed;
     }
+    const CommandLine& command = *parsed.command;
+    OutputStream out(STDOUT_FILENO);
     try {
-        const CommandLine& command = *parsed.command;
         // Without --language, the language the user last chose in the window.
         const auto language = command.language ? *command.language : Settings().get_language();
-        run_command(command, language, std::cout);
+        const ExitStatus status = run_command(command, language, out);
+        out.flush();
+        return status;
+    } catch (const OutputClosed&) {
+        return Failed;
+    } catch (const CommandError& error) {
+        report_error(error.what(), command.json, false);
+        try {
+            out.flush(); // what came before the error
+        } catch (const CommandError& write_error) {
+            report_error(write_error.what(), command.json, false);
+        } catch (const OutputClosed&) {
+            // Nobody reads the output any more: nothing to say about it.
+        }
+        return Failed;
     } catch (const std::exception& exception) {
         std::cerr << "[Varnel] Main unhandled exception. Program terminated.\n"
                   << exception.what() << '\n';
         return 1;
     }
-    return 0;
 }

@@ -2,16 +2,10 @@
 // The entry point of the inference: a search sample and a replacement sample in, a regular
 // expression and a format string out.
 
+#include "core/ReplaceRegex.h"
 #include "languages/IRegexFormatting.h"
 
 #include <string>
-
-struct ReplaceRegex {
-    std::wstring regex;
-    std::wstring format;
-
-    bool operator==(const ReplaceRegex&) const = default;
-};
 
 // The regex matches search literally, with one capturing group around every piece the two samples
 // share; the format rebuilds replace from back references to those groups and escaped literals.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/MakeReplaceRegex.h"
 #include "core/PartedStrings.h"
+#include "core/ReplaceRegex.h"
 #include "languages/IRegexFormatting.h"
 
 // The regex from the search parts (one group per Common part) and the format from the replacement

@@ -1,21 +1,27 @@
-// varnel-cli's text handling on any bytes and any text, judged against Qt's own UTF-8 and JSON
-// code: strict UTF-8 decoding, UTF-8 and JSON encoding that keep every code unit that can be kept
-// (lone surrogates as U+FFFD in UTF-8, exactly as \u escapes in JSON), and a command line whose
-// output is valid UTF-8 and, with --json, a JSON document that holds the exact results.
+// varnel-cli's text handling on any bytes, judged against Qt's own UTF-8 and JSON code: strict and
+// replacing UTF-8 decoding, UTF-8 and JSON encoding (a surrogate without its partner as U+FFFD),
+// and any command line: a refusal says why in printable UTF-8; a command writes valid UTF-8 (a
+// rewrite, the bytes of its input) and, with --json, a JSON document that holds its results.
 
-#include "app/QStringConversion.h"
+#include "cli/CommandError.h"
 #include "cli/CommandLine.h"
+#include "cli/JsonText.h"
+#include "cli/OutputStream.h"
 #include "cli/RunCommand.h"
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 #include "core/MakeReplaceRegex.h"
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTarget.h"
+#include "settings/QStringConversion.h"
+#include "suggestions/MakeSelectionSuggestion.h"
 #include "suggestions/MakeSuggestions.h"
 #include "tests/support/PrintableText.h"
+#include "tests/support/SurrogatePairs.h"
 
 #include <algorithm>
-#include <sstream>
+#include <cstdio>
+#include <unistd.h>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,8 +31,8 @@
 
 namespace {
 
-// The command runs the inference; longer arguments only slow the fuzzing down.
-constexpr std::size_t max_arguments_size = 1000;
+// Commands run the inference; longer arguments only slow the fuzzing down.
+constexpr std::size_t max_input_size = 1000;
 
 const auto keep_everything =
     QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
@@ -41,16 +47,41 @@ std::string hex(const std::string& bytes) {
     return result;
 }
 
-void check_decoding(const std::string& bytes) {
+struct QtDecoded {
+    std::wstring text;
+    bool valid;
+};
+
+QtDecoded qt_decoded(const std::string& bytes) {
     QStringDecoder decoder(QStringConverter::Utf8, keep_everything);
-    const QString decoded =
+    const QString text =
         decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    return {to_wstring(text), !decoder.hasError()};
+}
+
+// The text as it reads back from the UTF-8 that Qt writes for it.
+std::wstring as_written(const std::wstring& text) {
+    QStringEncoder encoder(QStringConverter::Utf8, keep_everything);
+    return qt_decoded(QByteArray(encoder(to_qstring(text))).toStdString()).text;
+}
+
+bool has_control_byte(const std::string& bytes) {
+    return std::any_of(bytes.begin(), bytes.end(), [](char byte) {
+        return static_cast<unsigned char>(byte) < 0x20 || byte == 0x7F;
+    });
+}
+
+void check_decoding(const std::string& bytes) {
+    const QtDecoded qt = qt_decoded(bytes);
     const boost::optional<std::wstring> text = utf8_to_utf16(bytes);
-    if (text.has_value() == decoder.hasError() || (text && *text != to_wstring(decoded))) {
-        fuzz_failure("UTF-8 decoding differs from Qt's on " + hex(bytes));
+    if (text.has_value() != qt.valid || (text && *text != qt.text)) {
+        fuzz_failure("strict UTF-8 decoding differs from Qt's on " + hex(bytes));
     }
     if (text && utf16_to_utf8(*text) != bytes) {
         fuzz_failure("valid UTF-8 does not round-trip: " + hex(bytes));
+    }
+    if (utf8_to_utf16_replacing(bytes) != qt.text) {
+        fuzz_failure("replacing UTF-8 decoding differs from Qt's on " + hex(bytes));
     }
 }
 
@@ -66,18 +97,23 @@ boost::optional<QJsonValue> parse_json(const std::string& json) {
     return document.array().at(0);
 }
 
+bool holds(const QJsonValue& value, const std::wstring& text) {
+    return value.isString() && to_wstring(value.toString()) == as_written(text);
+}
+
 void check_encoding(const std::wstring& text) {
+    const std::string utf8 = utf16_to_utf8(text);
     QStringEncoder encoder(QStringConverter::Utf8, keep_everything);
-    const QByteArray encoded = encoder(to_qstring(text));
-    if (utf16_to_utf8(text) != encoded.toStdString()) {
+    if (utf8 != QByteArray(encoder(to_qstring(text))).toStdString()) {
         fuzz_failure("UTF-8 encoding differs from Qt's on \"" + printable(text) + "\"");
     }
-    const std::string json = json_string(text);
+    const boost::optional<std::string> exact = exact_utf8(text);
+    if (exact.has_value() != whole_characters(text) || (exact && *exact != utf8)) {
+        fuzz_failure("exact UTF-8 is wrong for \"" + printable(text) + "\"");
+    }
+    const std::string json = json_text(json_string(text));
     const auto value = parse_json(json);
-    const bool raw_control = std::any_of(json.begin(), json.end(), [](char byte) {
-        return static_cast<unsigned char>(byte) < 0x20;
-    });
-    if (!value || !value->isString() || to_wstring(value->toString()) != text || raw_control) {
+    if (!value || !holds(*value, text) || has_control_byte(json)) {
         fuzz_failure("the JSON string " + json + " does not hold \"" + printable(text) + "\"");
     }
 }
@@ -86,56 +122,123 @@ void check_encoding(const std::wstring& text) {
 bool holds_results(const QJsonValue& value, const CommandLine& command,
                    LanguageFactory::Language language) {
     const LanguageFactory factory;
+    const auto rows = factory.regex_language(language).regex_descriptions();
     switch (command.mode) {
     case CommandLine::Mode::Infer: {
         const ReplaceRegex result =
             make_replace_regex(command.text, command.replace, factory.regex_formatting(language));
-        return value[QStringLiteral("regex")] == to_qstring(result.regex) &&
-               value[QStringLiteral("format")] == to_qstring(result.format);
+        return holds(value[QStringLiteral("regex")], result.regex) &&
+               holds(value[QStringLiteral("format")], result.format);
     }
     case CommandLine::Mode::Suggest: {
         const auto suggestions =
-            make_suggestions(command.text, factory.regex_language(language).regex_descriptions(),
-                             factory.regex_formatting_ptr(language));
+            make_suggestions(command.text, rows, factory.regex_formatting_ptr(language));
         const QJsonArray array = value.toArray();
         bool same = value.isArray() && static_cast<std::size_t>(array.size()) == suggestions.size();
         for (std::size_t i = 0; same && i < suggestions.size(); ++i) {
             const QJsonValue item = array.at(static_cast<qsizetype>(i));
-            same = item[QStringLiteral("regex")] == to_qstring(suggestions[i].regex()) &&
-                   item[QStringLiteral("description")] ==
-                       to_qstring(suggestions[i].long_description());
+            same = holds(item[QStringLiteral("regex")], suggestions[i].regex()) &&
+                   holds(item[QStringLiteral("description")], suggestions[i].long_description());
         }
         return same;
     }
-    case CommandLine::Mode::Select:
-        return value.isNull() || (value[QStringLiteral("start")].isDouble() &&
-                                  value[QStringLiteral("end")].isDouble());
+    case CommandLine::Mode::Select: {
+        const auto selection =
+            make_selection_suggestion(command.text, rows, factory.regex_formatting_ptr(language));
+        return selection
+                   ? value[QStringLiteral("start")] == static_cast<double>(selection->start) &&
+                         value[QStringLiteral("end")] == static_cast<double>(selection->end)
+                   : value.isNull();
+    }
+    case CommandLine::Mode::Rewrite:
+        return value[QStringLiteral("lines")].isDouble() &&
+               value[QStringLiteral("matches")].isDouble();
     case CommandLine::Mode::Help:
-        return false;
+    case CommandLine::Mode::Version:
+        return value.isObject();
     }
     return false;
 }
 
-void check_command_line(const std::vector<std::string>& arguments) {
+// What a command writes, with its exit status; 2 and the message when it fails.
+struct Run {
+    int status = Failed;
+    std::string output;
+    std::string error;
+};
+
+Run run(const CommandLine& command, LanguageFactory::Language language) {
+    std::FILE* file = std::tmpfile();
+    Run result;
+    try {
+        OutputStream out(::fileno(file));
+        result.status = run_command(command, language, out);
+        out.flush();
+    } catch (const CommandError& error) {
+        result.error = error.what();
+    }
+    std::rewind(file);
+    char buffer[4096];
+    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, file)) > 0;) {
+        result.output.append(buffer, count);
+    }
+    std::fclose(file);
+    return result;
+}
+
+// A file that holds the bytes, gone when closed; its name, while open, in /proc.
+struct ContentFile {
+    explicit ContentFile(const std::string& content) : file(std::tmpfile()) {
+        std::fwrite(content.data(), 1, content.size(), file);
+        std::fflush(file);
+    }
+    ~ContentFile() { std::fclose(file); }
+    ContentFile(const ContentFile&) = delete;
+    ContentFile& operator=(const ContentFile&) = delete;
+
+    std::string path() const { return "/proc/self/fd/" + std::to_string(::fileno(file)); }
+
+    std::FILE* file;
+};
+
+void check_command_line(const std::vector<std::string>& arguments, const std::string& content) {
     const ParsedCommandLine parsed = parse_command_line(arguments);
     if (!parsed.command) {
-        if (parsed.error.empty()) {
-            fuzz_failure("a refused command line without a reason");
+        if (parsed.error.empty() || !utf8_to_utf16(parsed.error) ||
+            has_control_byte(parsed.error)) {
+            fuzz_failure("a refusal without a printable reason: " + hex(parsed.error));
         }
         return;
     }
-    const CommandLine& command = *parsed.command;
-    const auto language = command.language.value_or(LanguageFactory::VisualStudio);
-    std::ostringstream out;
-    run_command(command, language, out);
-    const std::string output = out.str();
-    if (!utf8_to_utf16(output)) {
-        fuzz_failure("the output is not valid UTF-8: " + hex(output));
+    CommandLine command = *parsed.command;
+    if (command.search_file || command.replace_file) {
+        return; // files named by the fuzzer are not read
     }
-    if (command.json && command.mode != CommandLine::Mode::Help) {
-        const auto value = parse_json(output);
+    const ContentFile file(content);
+    if (command.mode == CommandLine::Mode::Rewrite) {
+        command.files = {file.path()};
+    }
+    const auto language = command.language.value_or(LanguageFactory::VisualStudio);
+    const Run result = run(command, language);
+    if (result.status == Failed &&
+        (result.error.empty() || !utf8_to_utf16(result.error) || has_control_byte(result.error))) {
+        fuzz_failure("a failure without a printable reason: " + hex(result.error));
+    }
+    const bool rewrites_all = command.mode == CommandLine::Mode::Rewrite &&
+                              command.output == CommandLine::Output::AllLines;
+    if (rewrites_all && result.status == NoMatch && result.output != content) {
+        fuzz_failure("a rewrite without a match changed its input: " + hex(result.output));
+    }
+    if (!utf8_to_utf16(result.output)) {
+        fuzz_failure("the output is not valid UTF-8: " + hex(result.output));
+    }
+    const bool json_output = command.json && result.status != Failed &&
+                             (command.mode != CommandLine::Mode::Rewrite ||
+                              command.output == CommandLine::Output::Counts);
+    if (json_output) {
+        const auto value = parse_json(result.output);
         if (!value || !holds_results(*value, command, language)) {
-            fuzz_failure("the JSON output does not hold the results: " + output);
+            fuzz_failure("the JSON output does not hold the results: " + result.output);
         }
     }
 }
@@ -143,7 +246,7 @@ void check_command_line(const std::vector<std::string>& arguments) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size > max_arguments_size) {
+    if (size > max_input_size) {
         return -1;
     }
     FuzzInput input(data, size);
@@ -154,6 +257,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (!input.at_end()) {
         arguments.push_back(input.take_bytes());
     }
-    check_command_line(arguments);
+    // The first field is also the content of the file that a rewrite reads.
+    check_command_line(arguments, first);
     return 0;
 }

@@ -1,13 +1,13 @@
-// The settings store reading any file: any content, a file over the size cap, a FIFO, a link to an
-// endless device. Reading never blocks and never changes the file; a value read is at most 9999
+// The settings store reading any file: any content, a file over the size cap, a FIFO, a link to a
+// FIFO. Reading never blocks and never changes the file; a value read is at most 9999
 // units long and decides the language; the language chosen then survives a restart whenever the
 // store takes the write, and a file that is not ours is never written.
 
-#include "app/Settings.h"
-#include "app/UserRegistryKey.h"
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTarget.h"
+#include "settings/Settings.h"
+#include "settings/UserRegistryKey.h"
 #include "tests/support/StoreFileState.h"
 
 #include <sys/stat.h>
@@ -25,7 +25,7 @@ const std::wstring value_name = L"Language";
 // The largest store file that is read.
 constexpr qint64 max_store_size = 1024 * 1024;
 
-enum class StoreKind { Content, Oversized, Fifo, EndlessDevice };
+enum class StoreKind { Content, Oversized, Fifo, LinkToFifo };
 
 // The store file, in a configuration directory of the fuzz run's own. The store syncs each write
 // to disk, so the directory is in memory where the system has a place for it, or fuzzing would
@@ -44,13 +44,18 @@ QString store_file() {
 }
 
 void make_store(const QString& file, StoreKind kind, const std::string& content) {
+    const QString fifo = file + QStringLiteral(".fifo");
     QFile::remove(file);
+    QFile::remove(fifo);
     if (kind == StoreKind::Fifo) {
         ::mkfifo(QFile::encodeName(file).constData(), 0600);
         return;
     }
-    if (kind == StoreKind::EndlessDevice) {
-        QFile::link(QStringLiteral("/dev/zero"), file);
+    if (kind == StoreKind::LinkToFifo) {
+        // Never a link to a system device: a store that wrongly took it for its own would replace
+        // the device with a file.
+        ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+        QFile::link(fifo, file);
         return;
     }
     QFile store(file);

@@ -4,8 +4,9 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    libboost-dev
+    libboost-dev libpcre2-dev
     qt6-base-dev libgl-dev
+    libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
 )

@@ -3,11 +3,11 @@
 // includes painting the controls it changed, as the user waits for that too.
 
 #include "app/MainWindow.h"
-#include "app/QStringConversion.h"
 #include "app/RichTextBox.h"
-#include "app/Settings.h"
 #include "core/MakeReplaceRegex.h"
 #include "languages/LanguageFactory.h"
+#include "settings/QStringConversion.h"
+#include "settings/Settings.h"
 
 #include <locale>
 #include <random>

@@ -1,10 +1,10 @@
 #include "tests/app/ChildProcess.h"
 
 #include "app/MainWindow.h"
-#include "app/Settings.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
 #include "common/DBC.h"
+#include "settings/Settings.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,9 +1,9 @@
 // What a failed contract check or an escaped exception tells the user, and how the process ends.
 
-#include "app/QStringConversion.h"
 #include "app/RunEventHandler.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
+#include "settings/QStringConversion.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/ChildProcess.h"
 

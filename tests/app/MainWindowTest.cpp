@@ -1,9 +1,9 @@
 // The main window driven as a user drives it: typing, clicking, Enter, selecting, menus.
 
-#include "app/QStringConversion.h"
-#include "app/UserRegistryKey.h"
 #include "core/MakeReplaceRegex.h"
 #include "languages/LanguageFactory.h"
+#include "settings/QStringConversion.h"
+#include "settings/UserRegistryKey.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/WindowUnderTest.h"
 

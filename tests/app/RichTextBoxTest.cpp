@@ -3,7 +3,7 @@
 
 #include "app/RichTextBox.h"
 
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 #include "tests/app/AppTest.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #include "tests/app/WindowUnderTest.h"
 
-#include "app/QStringConversion.h"
 #include "app/RichTextBox.h"
+#include "settings/QStringConversion.h"
 
 #include <QMenuBar>
 #include <QTest>

@@ -3,7 +3,7 @@
 // screen, and small steps a user takes.
 
 #include "app/MainWindow.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // Runs the real varnel-cli executable with real arguments and checks what it prints.
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 
 #include <array>
 #include <cstdio>
@@ -43,17 +43,19 @@ protected:
     }
     void TearDown() override { std::filesystem::remove_all(home); }
 
-    CliRun run(const std::vector<std::string>& arguments) const {
+    // Runs varnel-cli with the shell's redirections (such as "<file" or ">/dev/full") and reads
+    // at most the given number of bytes of its output before closing the pipe.
+    CliRun run(const std::vector<std::string>& arguments, const std::string& redirections = "",
+               std::size_t most = std::string::npos) const {
         const auto err_file = home / "stderr";
         // A run that hangs is ended after a minute, with status 124.
-        std::string command = "XDG_CONFIG_HOME=" + shell_quoted(home.string()) + " timeout 60 " +
-                              shell_quoted(VARNEL_CLI_PATH);
+        std::string command = "LC_ALL=C.UTF-8 XDG_CONFIG_HOME=" + shell_quoted(home.string()) +
+                              " timeout 60 " + shell_quoted(VARNEL_CLI_PATH);
         for (const auto& argument : arguments) {
             command += ' ';
             command += shell_quoted(argument);
         }
-        command += " 2>";
-        command += shell_quoted(err_file.string());
+        command += " 2>" + shell_quoted(err_file.string()) + " " + redirections;
         CliRun result;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (pipe == nullptr) {
@@ -62,7 +64,9 @@ protected:
         }
         std::array<char, 4096> buffer{};
         std::size_t count = 0;
-        while ((count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
+        while (result.out.size() < most &&
+               (count = std::fread(buffer.data(), 1,
+                                   std::min(buffer.size(), most - result.out.size()), pipe)) > 0) {
             result.out.append(buffer.data(), count);
         }
         const int status = ::pclose(pipe);
@@ -70,6 +74,20 @@ protected:
         std::ifstream err(err_file);
         result.err.assign(std::istreambuf_iterator<char>(err), {});
         return result;
+    }
+
+    // Standard input read from a file that holds these bytes.
+    std::string input_from(const std::string& bytes) const {
+        std::string redirection = "<";
+        redirection += shell_quoted(file("input", bytes));
+        return redirection;
+    }
+
+    // A file in the test's own folder; its path.
+    std::string file(const std::string& name, const std::string& bytes) const {
+        const auto path = home / name;
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path.string();
     }
 
     std::filesystem::path home;
@@ -81,6 +99,7 @@ TEST_F(CliEndToEndTest, prints_what_each_form_computes) {
     const struct {
         std::vector<std::string> arguments;
         std::string out;
+        std::string input = ""; // standard input
     } cases[] = {
         {{"John Smith", "Smith, John"}, "{John}{ }{Smith}\n\\3,\\2\\1\n"},
         {{"--language", "ecmascript", "John Smith", "Smith, John"}, "(John)( )(Smith)\n$3,$2$1\n"},
@@ -105,9 +124,17 @@ TEST_F(CliEndToEndTest, prints_what_each_form_computes) {
          "{\"start\": 1, \"end\": 5}\n"},
         {{"--select", "\\(\\)"}, ""},
         {{"--json", "--select", "\\(\\)"}, "null\n"},
+        {{"-V"}, "varnel-cli 1.0\n"},
+        {{"--json", "--version"}, "{\"version\": \"1.0\"}\n"},
+        {{"-l", "ecmascript", "--search-file", "-", "Smith, John"},
+         "(John)( )(Smith)\n$3,$2$1\n",
+         "John Smith\n"},
+        {{"--json", "-lecmascript", "--replace-file=-", "a b"},
+         "{\"regex\": \"(a) (b)\", \"format\": \"$2\\r\\n$1\"}\n",
+         "b\r\na\r\n"},
     };
     for (const auto& c : cases) {
-        const CliRun result = run(c.arguments);
+        const CliRun result = run(c.arguments, input_from(c.input));
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, c.out) << c.arguments.front();
         EXPECT_EQ(result.err, "");
@@ -124,6 +151,9 @@ TEST_F(CliEndToEndTest, user_errors_exit_with_status_two_and_a_message) {
         {{"--language", "cobol", "x"},
          "varnel-cli: unknown language \"cobol\": use visual-studio or ecmascript\n"},
         {{}, "varnel-cli: no search sample given\n"},
+        {{"-x", "a"}, "varnel-cli: unknown option -x\n"},
+        {{"--language", "\x1b[31m", "x"},
+         "varnel-cli: unknown language \"\\x1b[31m\": use visual-studio or ecmascript\n"},
     };
     for (const auto& c : cases) {
         const CliRun result = run(c.arguments);
@@ -133,13 +163,154 @@ TEST_F(CliEndToEndTest, user_errors_exit_with_status_two_and_a_message) {
     }
 }
 
+TEST_F(CliEndToEndTest, failures_exit_with_status_two_and_say_why) {
+    const std::string missing = (home / "missing").string();
+    const std::string bad = file("bad.log", "a\nok\n\xFF a\n");
+    const std::string emoji = file("emoji.log", "ok\n\xF0\x9F\x98\x80\n");
+    const std::string exes = file("exes.log", "ok\n" + std::string(40, 'x') + "\n");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string redirections;
+        std::string err;
+        std::string out = ""; // what came before the failure
+    } cases[] = {
+        {{"a", "b"},
+         ">/dev/full",
+         "varnel-cli: cannot write the output: No space left on device\n"},
+        {{"--help"}, ">&-", "varnel-cli: cannot write the output: Bad file descriptor\n"},
+        {{"--json", "--bogus"}, "", "{\"error\": \"unknown option --bogus\"}\n"},
+        {{"--search-file", missing},
+         "",
+         "varnel-cli: cannot open " + missing + ": No such file or directory\n"},
+        {{"--search-file", "-", "x"},
+         input_from("caf\xC3\xA9\r\ncaf\xC3\n"),
+         "varnel-cli: standard input: line 2: not valid UTF-8\n"},
+        {{"--json", "--search-file", "-"},
+         "</dev/null",
+         "{\"error\": \"the search sample is empty\"}\n"},
+        {{"a", "b", "--apply", bad},
+         "",
+         "varnel-cli: " + bad + ": line 3: not valid UTF-8\n",
+         "b\nok\n"},
+        {{"a", "b", "--apply", bad},
+         ">/dev/full",
+         "varnel-cli: " + bad +
+             ": line 3: not valid UTF-8\nvarnel-cli: cannot write the output: No space left on "
+             "device\n"},
+        {{"-l", "ecmascript", "--regex", "\\uD83D", "--format", "x", emoji},
+         "",
+         "varnel-cli: " + emoji +
+             ": line 2: a match splits a character in two, which UTF-8 cannot hold\n",
+         "ok\n"},
+        {{"-l", "ecmascript", "--regex", "(x+x+)+[yz]", "--format", "z", exes},
+         "",
+         "varnel-cli: " + exes + ": line 2: match limit exceeded\n",
+         "ok\n"},
+        {{"-l", "ecmascript", "--regex", "(", "--format", "x", emoji},
+         "",
+         "varnel-cli: the regular expression is not valid at offset 0: missing )\n"},
+        {{"-l", "ecmascript", "--regex", "a", "--format", "$1", emoji},
+         "",
+         "varnel-cli: the format string is not valid at offset 0: the format refers to group 1, "
+         "but "
+         "the regular expression has 0 groups\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run(c.arguments, c.redirections);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(result.err, c.err);
+    }
+}
+
+TEST_F(CliEndToEndTest, rewrites_lines_byte_for_byte) {
+    // LF and CRLF lines, a line without a match, a character outside ASCII, no final line break.
+    const std::string log = file("log", "John Smith\nnobody here\r\nJohn Smith and John Smith\r\n"
+                                        "caf\xC3\xA9 John Smith");
+    const std::string rewritten = "Smith, John\nnobody here\r\nSmith, John and Smith, John\r\n"
+                                  "caf\xC3\xA9 Smith, John";
+    const std::vector<std::string> pair = {"John Smith", "Smith, John"};
+    const struct {
+        std::vector<std::string> arguments;
+        std::string input; // standard input
+        std::string out;
+        int status;
+    } cases[] = {
+        {{"--apply", log}, "", rewritten, 0},
+        {{"--apply"}, "John Smith\n", "Smith, John\n", 0},
+        {{"--apply", log, "-"}, "John Smith", rewritten + "Smith, John", 0},
+        {{"--only-matching", log},
+         "",
+         "Smith, John\nSmith, John and Smith, John\r\ncaf\xC3\xA9 Smith, John",
+         0},
+        {{"--count", log}, "", "3 4\n", 0},
+        {{"--json", "--count", "-l", "ecmascript", log}, "", "{\"lines\": 3, \"matches\": 4}\n", 0},
+        {{"--count", "-"}, "Jane Doe\n", "0 0\n", 1},
+        {{"--apply", "-"}, "Jane Doe\r\nJohn\n", "Jane Doe\r\nJohn\n", 1},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = pair;
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const CliRun result = run(arguments, input_from(c.input));
+        EXPECT_EQ(result.status, c.status) << c.arguments.front();
+        EXPECT_EQ(result.out, c.out) << c.arguments.front();
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+TEST_F(CliEndToEndTest, a_regex_generalised_by_a_suggestion_rewrites_more) {
+    // The window's way, step by step: infer, take the proposed selection, put the first
+    // suggestion in its place, and rewrite a file with what came of it.
+    const std::string dates =
+        file("dates", "2008-05-31 release\r\n1999-05-31 party\n2010-06-30 other day\n");
+    for (const char* language : {"visual-studio", "ecmascript"}) {
+        const std::string inferred = run({"-l", language, "2008-05-31", "31/05/2008"}).out;
+        const std::string regex = inferred.substr(0, inferred.find('\n'));
+        const std::string format =
+            inferred.substr(regex.size() + 1, inferred.size() - regex.size() - 2);
+        std::istringstream selection(run({"-l", language, "--select", regex}).out);
+        std::size_t start = 0;
+        std::size_t end = 0;
+        ASSERT_TRUE(selection >> start >> end) << language;
+        const std::string suggestions =
+            run({"-l", language, "--suggest", regex.substr(start, end - start)}).out;
+        const std::string generalised = regex.substr(0, start) +
+                                        suggestions.substr(0, suggestions.find('\t')) +
+                                        regex.substr(end);
+        ASSERT_NE(generalised, regex);
+        const CliRun result =
+            run({"-l", language, "--regex", generalised, "--format", format, dates});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, "31/05/2008 release\r\n31/05/1999 party\n2010-06-30 other day\n")
+            << language << ": " << generalised;
+    }
+}
+
+TEST_F(CliEndToEndTest, a_closed_pipe_ends_the_rewrite_quietly) {
+    std::string lines;
+    for (int i = 0; i < 100000; ++i) {
+        lines += "John Smith\n";
+    }
+    const CliRun result =
+        run({"John Smith", "Smith, John", "--apply", file("long", lines)}, "", 100);
+    EXPECT_EQ(result.out.rfind("Smith, John\nSmith, John\n", 0), 0u);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, "");
+}
+
 TEST_F(CliEndToEndTest, help_explains_every_option) {
     const CliRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);
-    for (const char* option : {"--language", "--json", "--suggest", "--select", "visual-studio",
-                               "ecmascript", "UTF-8", "Exit status"}) {
+    for (const char* option :
+         {"--language", "-l,", "--json", "--suggest", "--select", "--apply", "--regex", "--format",
+          "--count", "--only-matching", "--search-file", "--replace-file", "-h,", "-V,",
+          "--version", "visual-studio", "ecmascript", "UTF-8", "Exit status"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
+    EXPECT_EQ(run({"-h"}).out, result.out);
+    const std::string json = run({"--json", "-h"}).out;
+    EXPECT_EQ(json.rfind("{\"help\": \"Usage:\\n  varnel-cli [OPTION...] SEARCH", 0), 0u) << json;
+    EXPECT_EQ(json.find('\n'), json.size() - 1) << json;
 }
 
 TEST_F(CliEndToEndTest, supplementary_characters_stay_whole) {

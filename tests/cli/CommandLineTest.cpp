@@ -6,6 +6,7 @@
 namespace {
 
 using Mode = CommandLine::Mode;
+using Output = CommandLine::Output;
 
 } // namespace
 
@@ -17,6 +18,11 @@ TEST(CommandLineTest, accepted_forms) {
         bool json;
         std::wstring text;
         std::wstring replace;
+        std::vector<std::string> files = {};
+        Output output = Output::AllLines;
+        boost::optional<ReplaceRegex> regex_and_format = boost::none;
+        boost::optional<std::string> search_file = boost::none;
+        boost::optional<std::string> replace_file = boost::none;
     } cases[] = {
         {{"John Smith", "Smith, John"},
          Mode::Infer,
@@ -41,6 +47,75 @@ TEST(CommandLineTest, accepted_forms) {
         {{"--", "--42--", "-"}, Mode::Infer, boost::none, false, L"--42--", L"-"},
         {{"-5", "caf\xC3\xA9"}, Mode::Infer, boost::none, false, L"-5", L"caf\u00e9"},
         {{"x", "--help"}, Mode::Help, boost::none, false, L"", L""},
+        {{"-h", "--language", "cobol"}, Mode::Help, boost::none, false, L"", L""},
+        {{"--json", "-V"}, Mode::Version, boost::none, true, L"", L""},
+        {{"--language=ecmascript", "a"},
+         Mode::Infer,
+         LanguageFactory::ECMAScript,
+         false,
+         L"a",
+         L""},
+        {{"-lecmascript", "-l", "visual-studio", "a"},
+         Mode::Infer,
+         LanguageFactory::VisualStudio,
+         false,
+         L"a",
+         L""},
+        {{"--suggest", "-5"}, Mode::Suggest, boost::none, false, L"-5", L""},
+        {{"a", "b", "--apply"}, Mode::Rewrite, boost::none, false, L"a", L"b", {"-"}},
+        {{"--apply", "a", "", "x.log", "-", "--", "-y"},
+         Mode::Rewrite,
+         boost::none,
+         false,
+         L"a",
+         L"",
+         {"x.log", "-", "-y"}},
+        {{"--count", "--json", "a", "b", "x.log"},
+         Mode::Rewrite,
+         boost::none,
+         true,
+         L"a",
+         L"b",
+         {"x.log"},
+         Output::Counts},
+        {{"--only-matching", "a", "b"},
+         Mode::Rewrite,
+         boost::none,
+         false,
+         L"a",
+         L"b",
+         {"-"},
+         Output::ChangedLines},
+        {{"--regex", "(\\d+)", "--format=<$1>", "x.log", "\xFF.log"},
+         Mode::Rewrite,
+         boost::none,
+         false,
+         L"",
+         L"",
+         {"x.log", "\xFF.log"},
+         Output::AllLines,
+         ReplaceRegex{L"(\\d+)", L"<$1>"}},
+        {{"--search-file", "s.txt", "r"},
+         Mode::Infer,
+         boost::none,
+         false,
+         L"",
+         L"r",
+         {},
+         Output::AllLines,
+         boost::none,
+         std::string("s.txt")},
+        {{"--replace-file=-", "s", "--apply", "x.log"},
+         Mode::Rewrite,
+         boost::none,
+         false,
+         L"s",
+         L"",
+         {"x.log"},
+         Output::AllLines,
+         boost::none,
+         boost::none,
+         std::string("-")},
     };
     for (const auto& c : cases) {
         const ParsedCommandLine parsed = parse_command_line(c.arguments);
@@ -50,6 +125,11 @@ TEST(CommandLineTest, accepted_forms) {
         EXPECT_EQ(parsed.command->json, c.json);
         EXPECT_EQ(parsed.command->text, c.text);
         EXPECT_EQ(parsed.command->replace, c.replace);
+        EXPECT_EQ(parsed.command->files, c.files);
+        EXPECT_EQ(parsed.command->output, c.output);
+        EXPECT_TRUE(parsed.command->regex_and_format == c.regex_and_format);
+        EXPECT_EQ(parsed.command->search_file, c.search_file);
+        EXPECT_EQ(parsed.command->replace_file, c.replace_file);
     }
 }
 
@@ -57,6 +137,7 @@ TEST(CommandLineTest, refused_forms_say_why) {
     const struct {
         std::vector<std::string> arguments;
         std::string error;
+        bool json = false;
     } cases[] = {
         {{}, "no search sample given"},
         {{""}, "the search sample is empty"},
@@ -70,10 +151,32 @@ TEST(CommandLineTest, refused_forms_say_why) {
         {{"--verbose", "a"}, "unknown option --verbose"},
         {{"caf\xC3"}, "an argument is not valid UTF-8"},
         {{"a", "\xFF"}, "an argument is not valid UTF-8"},
+        {{"--json", "-x", "a"}, "unknown option -x", true},
+        {{"-l\x1b[31m", "a"}, "unknown language \"\\x1b[31m\": use visual-studio or ecmascript"},
+        {{"--\x9b\xC2\x9b", "a"}, "unknown option --\\x9b\\u009b"},
+        {{"a", "-l"}, "-l needs a value"},
+        {{"--apply"}, "no search sample given"},
+        {{"a", "--apply"}, "no replacement sample given"},
+        {{"--regex", "a", "x.log"}, "--regex and --format go together"},
+        {{"--format", "a", "--json"}, "--regex and --format go together", true},
+        {{"--regex", "\xFF", "--format", "x"}, "an argument is not valid UTF-8"},
+        {{"--suggest", "a", "--count"}, "--suggest and --count cannot be combined"},
+        {{"--select", "a", "--search-file", "s"}, "--select and --search-file cannot be combined"},
+        {{"--regex", "a", "--format", "b", "--replace-file", "r"},
+         "--regex and --replace-file cannot be combined"},
+        {{"--count", "--only-matching", "a", "b"},
+         "--count and --only-matching cannot be combined"},
+        {{"--apply", "--json", "a", "b"},
+         "--json needs --count when rewriting: rewritten text is not JSON",
+         true},
+        {{"--search-file", "-", "--replace-file", "-"}, "standard input can be read only once"},
+        {{"--search-file", "-", "r", "--apply"}, "standard input can be read only once"},
+        {{"a", "b", "--apply", "-", "x.log", "-"}, "standard input can be read only once"},
     };
     for (const auto& c : cases) {
         const ParsedCommandLine parsed = parse_command_line(c.arguments);
         EXPECT_FALSE(parsed.command);
         EXPECT_EQ(parsed.error, c.error);
+        EXPECT_EQ(parsed.json, c.json) << c.error;
     }
 }

@@ -1,5 +1,6 @@
-#include "cli/Utf8.h"
+#include "common/Utf8.h"
 
+#include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 
 TEST(Utf8Test, valid_utf8_round_trips_as_utf16_code_units) {
@@ -19,6 +20,7 @@ TEST(Utf8Test, valid_utf8_round_trips_as_utf16_code_units) {
         ASSERT_TRUE(text) << c.bytes;
         EXPECT_EQ(*text, c.text) << c.bytes;
         EXPECT_EQ(utf16_to_utf8(c.text), c.bytes);
+        EXPECT_EQ(exact_utf8(c.text), c.bytes);
     }
 }
 
@@ -38,16 +40,20 @@ TEST(Utf8Test, invalid_utf8_is_refused) {
     }
 }
 
-TEST(Utf8Test, lone_surrogates) {
-    const std::wstring lone{L'a', 0xD83D, L'b'};
-    EXPECT_EQ(utf16_to_utf8(lone), "a\xEF\xBF\xBD"
-                                   "b");
-    EXPECT_EQ(json_string(lone), "\"a\\ud83db\"");
-}
-
-TEST(Utf8Test, json_strings_escape_quotes_backslashes_and_controls) {
-    EXPECT_EQ(json_string(L""), "\"\"");
-    EXPECT_EQ(json_string(L"(a\\.b)\"$1\""), "\"(a\\\\.b)\\\"$1\\\"\"");
-    EXPECT_EQ(json_string(L"tab\there\n"), "\"tab\\u0009here\\u000a\"");
-    EXPECT_EQ(json_string(L"caf\u00e9"), "\"caf\xC3\xA9\"");
+TEST(Utf8Test, lone_surrogates_become_replacement_characters_or_nothing_exact) {
+    const struct {
+        std::wstring text;
+        std::string bytes;
+    } cases[] = {
+        {{L'a', 0xD83D, L'b'},
+         "a\xEF\xBF\xBD"
+         "b"},
+        {{0xDE00}, "\xEF\xBF\xBD"},
+        {{0xDE00, 0xD83D}, "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {{L'x', 0xD83D, 0xD83D, 0xDE00}, "x\xEF\xBF\xBD\xF0\x9F\x98\x80"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(utf16_to_utf8(c.text), c.bytes);
+        EXPECT_FALSE(exact_utf8(c.text));
+    }
 }

@@ -1,8 +1,8 @@
 #pragma once
 // The language the user works in, remembered between runs in the user's settings store.
 
-#include "app/UserRegistryKey.h"
 #include "languages/LanguageFactory.h"
+#include "settings/UserRegistryKey.h"
 
 class Settings {
 public:

@@ -1,6 +1,6 @@
-#include "app/UserRegistryKey.h"
+#include "settings/UserRegistryKey.h"
 
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 
 #include <QFileInfo>
 #include <QSettings>

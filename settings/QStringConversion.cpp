@@ -1,4 +1,4 @@
-#include "app/QStringConversion.h"
+#include "settings/QStringConversion.h"
 
 std::wstring to_wstring(const QString& text) {
     std::wstring result;
