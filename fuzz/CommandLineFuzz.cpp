@@ -65,9 +65,17 @@ std::wstring as_written(const std::wstring& text) {
     return qt_decoded(QByteArray(encoder(to_qstring(text))).toStdString()).text;
 }
 
-bool has_control_byte(const std::string& bytes) {
-    return std::any_of(bytes.begin(), bytes.end(), [](char byte) {
-        return static_cast<unsigned char>(byte) < 0x20 || byte == 0x7F;
+// JSON allows no raw control character below U+0020 in a string.
+bool has_raw_c0(const std::string& json) {
+    return std::any_of(json.begin(), json.end(),
+                       [](char byte) { return static_cast<unsigned char>(byte) < 0x20; });
+}
+
+// A message for the terminal: UTF-8 without control characters (C0, DEL, C1) that could steer it.
+bool is_printable(const std::string& message) {
+    const auto text = utf8_to_utf16(message);
+    return !message.empty() && text && std::none_of(text->begin(), text->end(), [](wchar_t c) {
+        return c < 0x20 || (c >= 0x7F && c < 0xA0);
     });
 }
 
@@ -113,7 +121,7 @@ void check_encoding(const std::wstring& text) {
     }
     const std::string json = json_text(json_string(text));
     const auto value = parse_json(json);
-    if (!value || !holds(*value, text) || has_control_byte(json)) {
+    if (!value || !holds(*value, text) || has_raw_c0(json)) {
         fuzz_failure("the JSON string " + json + " does not hold \"" + printable(text) + "\"");
     }
 }
@@ -204,8 +212,7 @@ struct ContentFile {
 void check_command_line(const std::vector<std::string>& arguments, const std::string& content) {
     const ParsedCommandLine parsed = parse_command_line(arguments);
     if (!parsed.command) {
-        if (parsed.error.empty() || !utf8_to_utf16(parsed.error) ||
-            has_control_byte(parsed.error)) {
+        if (!is_printable(parsed.error)) {
             fuzz_failure("a refusal without a printable reason: " + hex(parsed.error));
         }
         return;
@@ -220,8 +227,7 @@ void check_command_line(const std::vector<std::string>& arguments, const std::st
     }
     const auto language = command.language.value_or(LanguageFactory::VisualStudio);
     const Run result = run(command, language);
-    if (result.status == Failed &&
-        (result.error.empty() || !utf8_to_utf16(result.error) || has_control_byte(result.error))) {
+    if (result.status == Failed && !is_printable(result.error)) {
         fuzz_failure("a failure without a printable reason: " + hex(result.error));
     }
     const bool rewrites_all = command.mode == CommandLine::Mode::Rewrite &&
