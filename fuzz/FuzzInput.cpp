@@ -1,35 +1,24 @@
 #include "fuzz/FuzzInput.h"
 
+#include "common/Utf8.h"
+
 namespace {
 
 constexpr std::uint8_t separator = 0xFF;
 
-bool is_continuation(std::uint8_t byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
-// The length of the sequence that lead begins, or 0 when it begins none.
-std::size_t sequence_length(std::uint8_t lead) {
-    if (lead < 0x80) {
-        return 1;
+// The surrogate code unit that three bytes at offset would encode (ED, A0 to BF, 80 to BF), which
+// UTF-8 does not allow.
+boost::optional<wchar_t> encoded_surrogate(std::string_view bytes, std::size_t offset) {
+    if (offset + 3 > bytes.size()) {
+        return boost::none;
     }
-    if (lead >= 0xC0 && lead < 0xE0) {
-        return 2;
+    const auto lead = static_cast<std::uint8_t>(bytes[offset]);
+    const auto second = static_cast<std::uint8_t>(bytes[offset + 1]);
+    const auto third = static_cast<std::uint8_t>(bytes[offset + 2]);
+    if (lead != 0xED || second < 0xA0 || second > 0xBF || (third & 0xC0) != 0x80) {
+        return boost::none;
     }
-    if (lead >= 0xE0 && lead < 0xF0) {
-        return 3;
-    }
-    return lead >= 0xF0 && lead < 0xF8 ? 4 : 0;
-}
-
-void append_code_point(std::wstring& text, std::uint32_t code_point) {
-    if (code_point < 0x10000) {
-        text += static_cast<wchar_t>(code_point);
-    } else {
-        code_point -= 0x10000;
-        text += static_cast<wchar_t>(0xD800 + (code_point >> 10));
-        text += static_cast<wchar_t>(0xDC00 + (code_point & 0x3FF));
-    }
+    return static_cast<wchar_t>(0xD000 | ((second & 0x3F) << 6) | (third & 0x3F));
 }
 
 } // namespace
@@ -61,23 +50,17 @@ std::wstring FuzzInput::take_text() {
 }
 
 std::wstring fuzz_text(const std::string& bytes) {
+    const std::string_view view(bytes);
     std::wstring text;
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<std::uint8_t>(bytes[i]);
-        const std::size_t length = sequence_length(lead);
-        std::uint32_t code_point = length == 1 ? lead : lead & (0x7F >> length);
-        bool whole = length > 0 && i + length <= bytes.size();
-        for (std::size_t k = 1; whole && k < length; ++k) {
-            const auto continuation = static_cast<std::uint8_t>(bytes[i + k]);
-            whole = is_continuation(continuation);
-            code_point = (code_point << 6) | (continuation & 0x3F);
-        }
-        if (whole && code_point <= 0x10FFFF) {
-            append_code_point(text, code_point);
-            i += length;
+    for (std::size_t i = 0; i < view.size();) {
+        if (const auto character = decode_utf8_character(view, i)) {
+            text += *utf8_to_utf16(view.substr(i, character->length));
+            i += character->length;
+        } else if (const auto unit = encoded_surrogate(view, i)) {
+            text += *unit;
+            i += 3;
         } else {
-            text += static_cast<wchar_t>(lead);
+            text += static_cast<wchar_t>(static_cast<std::uint8_t>(view[i]));
             ++i;
         }
     }
