@@ -2,6 +2,7 @@
 
 #include "app/AutoWaitCursor.h"
 #include "app/ImageButton.h"
+#include "app/PlaceWindow.h"
 #include "app/RunEventHandler.h"
 #include "app/StartFile.h"
 #include "common/DBC.h"
@@ -158,7 +159,7 @@ void move_caret_to_end(QTextEdit& box) {
 MainWindow::MainWindow(Settings& settings) : settings(settings) {
     create_controls();
     setWindowTitle(QStringLiteral("Varnel"));
-    resize(700, 440);
+    place_when_first_shown(*this, QSize(700, 440));
     setFont(scaled_default_font(QApplication::font(), window_font_factor));
     create_layout();
     fit_suggestions_columns();

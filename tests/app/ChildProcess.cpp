@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -40,6 +42,27 @@ int failed_check_in_the_window() {
     MainWindow window(settings);
     // The search box is empty: the window's own guard against making a regex from nothing.
     window.make_regex();
+    return 0;
+}
+
+// The window as it opens on the screen, in device pixels: the screen's available area, the
+// window's frame and its content, one line each.
+int window_placement() {
+    Settings settings;
+    MainWindow window(settings);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    const qreal scale = window.devicePixelRatio();
+    const auto print = [scale](const char* name, const QRect& rect) {
+        const QRect pixels(rect.topLeft() * scale, rect.size() * scale);
+        std::printf("%s %d %d %d %d\n", name, pixels.x(), pixels.y(), pixels.width(),
+                    pixels.height());
+    };
+    print("available", window.screen()->availableGeometry());
+    print("frame", window.frameGeometry());
+    print("content", window.geometry());
     return 0;
 }
 
@@ -70,12 +93,16 @@ int run_child(const char* mode) {
     if (std::strcmp(mode, "--child-thread-exception") == 0) {
         return exception_escaping_a_thread();
     }
+    if (std::strcmp(mode, "--child-window-placement") == 0) {
+        return window_placement();
+    }
     std::fprintf(stderr, "unknown child mode %s\n", mode);
     return 2;
 }
 
-ChildResult run_child_process(const QString& mode) {
+ChildResult run_child_process(const QString& mode, const QProcessEnvironment& environment) {
     QProcess child;
+    child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {mode});
     child.waitForFinished(60000);
     return {child.exitStatus(), child.exitCode(), child.readAllStandardOutput(),
