@@ -1,9 +1,12 @@
 #include "app/MainWindow.h"
 
+#include "app/AboutDialog.h"
 #include "app/AutoWaitCursor.h"
 #include "app/ImageButton.h"
 #include "app/PlaceWindow.h"
+#include "app/Product.h"
 #include "app/RunEventHandler.h"
+#include "app/ScaledFont.h"
 #include "app/StartFile.h"
 #include "common/DBC.h"
 #include "core/MakeReplaceRegex.h"
@@ -22,7 +25,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
@@ -33,17 +35,6 @@ namespace {
 constexpr qreal window_font_factor = 1.1;
 constexpr qreal sample_font_factor = 1.2;
 constexpr qreal result_font_factor = 1.5;
-
-// Factors apply to the toolkit's default font, not to the window's enlarged one.
-QFont scaled_default_font(QFont font, qreal factor) {
-    const QFont system = QApplication::font();
-    if (system.pointSizeF() > 0) {
-        font.setPointSizeF(system.pointSizeF() * factor);
-    } else {
-        font.setPixelSize(qRound(system.pixelSize() * factor));
-    }
-    return font;
-}
 
 QFont monospace_font(qreal factor) {
     QFont font(QStringLiteral("Courier New"));
@@ -156,9 +147,10 @@ void move_caret_to_end(QTextEdit& box) {
 
 } // namespace
 
-MainWindow::MainWindow(Settings& settings) : settings(settings) {
+MainWindow::MainWindow(Settings& settings) : settings(settings), help_launcher(*this) {
     create_controls();
-    setWindowTitle(QStringLiteral("Varnel"));
+    setWindowTitle(product_name());
+    setWindowIcon(product_icon());
     place_when_first_shown(*this, QSize(700, 440));
     setFont(scaled_default_font(QApplication::font(), window_font_factor));
     create_layout();
@@ -508,7 +500,7 @@ void MainWindow::on_enter() {
 }
 
 void MainWindow::on_help() {
-    start_file(L"Help.chm");
+    help_launcher.open(file_beside_executable(L"Help.chm"));
 }
 
 void MainWindow::on_email_support_menu_click() {
@@ -520,5 +512,8 @@ void MainWindow::on_license_menu_click() {
 }
 
 void MainWindow::on_about_menu_click() {
-    QMessageBox::about(this, QStringLiteral("About"), QStringLiteral("Varnel"));
+    AboutDialog about(*this);
+    about.get_window().exec();
+    // Not every window system hands the focus back to the owner of a closed dialog.
+    activateWindow();
 }

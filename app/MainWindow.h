@@ -2,6 +2,7 @@
 // The application's window: two sample boxes, the inferred regular expression and format string,
 // suggestions that generalise the selected part of the regular expression, and the menus.
 
+#include "app/HelpLauncher.h"
 #include "app/PasteButton.h"
 #include "app/RichTextBox.h"
 #include "languages/IRegexLanguage.h"
@@ -73,6 +74,7 @@ private:
 
     Settings& settings;
     LanguageFactory language_factory;
+    HelpLauncher help_launcher;
     QLineEdit* search_for_box;
     std::unique_ptr<PasteButton> search_for_paste;
     QLineEdit* replace_with_box;

@@ -5,20 +5,25 @@
 #include "settings/QStringConversion.h"
 #include "settings/UserRegistryKey.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/OpenedUrls.h"
+#include "tests/app/ScopedDesktop.h"
 #include "tests/app/WindowUnderTest.h"
 
 #include <memory>
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -46,17 +51,6 @@ void store_language(const char* text) {
 }
 
 } // namespace
-
-// Receives the addresses the window hands to the desktop.
-class OpenedAddresses : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -463,10 +457,10 @@ private slots:
     }
 
     void help_entries_open_documents_beside_the_executable() {
+        const ScopedDesktop desktop;
+        desktop.register_help_viewer();
         start_window();
-        OpenedAddresses opened;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
+        const OpenedUrls opened({QStringLiteral("file"), QStringLiteral("mailto")});
         const QDir directory(QCoreApplication::applicationDirPath());
 
         ui->regex_box->setFocus();
@@ -474,21 +468,56 @@ private slots:
         ui->menu_entry("Help", "Help")->trigger();
         ui->menu_entry("Help", "License")->trigger();
         ui->menu_entry("Help", "E-mail Support")->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
 
-        QCOMPARE(opened.urls.size(), 4);
-        QCOMPARE(opened.urls.at(0), QUrl::fromLocalFile(directory.filePath("Help.chm")));
-        QCOMPARE(opened.urls.at(1), QUrl::fromLocalFile(directory.filePath("Help.chm")));
-        QCOMPARE(opened.urls.at(2), QUrl::fromLocalFile(directory.filePath("license.html")));
-        QCOMPARE(opened.urls.at(3).scheme(), QStringLiteral("mailto"));
-        QCOMPARE(opened.urls.at(3).query(), QStringLiteral("Subject=Varnel"));
+        QCOMPARE(opened.urls,
+                 (QList<QUrl>{QUrl::fromLocalFile(directory.filePath("Help.chm")),
+                              QUrl::fromLocalFile(directory.filePath("Help.chm")),
+                              QUrl::fromLocalFile(directory.filePath("license.html")),
+                              QUrl(QStringLiteral("mailto:support@sorvexa.dev?Subject=Varnel"))}));
         QStringList help_entries;
         for (QAction* entry : ui->menu(QStringLiteral("Help"))->actions()) {
             help_entries.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
         }
         QCOMPARE(help_entries,
                  (QStringList{"Help", "-", "E-mail Support", "License", "-", "About"}));
+    }
+
+    void f1_without_a_help_viewer_opens_the_help_window() {
+        const ScopedDesktop desktop;
+        start_window();
+        ui->search_for_box->setFocus();
+        QTest::keyClick(ui->search_for_box, Qt::Key_F1);
+        auto* viewer = ui->window.findChild<QMainWindow*>(QStringLiteral("help_viewer"));
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->findChild<QTextBrowser*>()->documentTitle(),
+                 QStringLiteral("Welcome to Varnel"));
+    }
+
+    void about_box_is_modal_over_the_window_and_gives_focus_back() {
+        start_window();
+        ui->window.move(200, 150);
+        QPointer<QDialog> about;
+        QRect about_frame;
+        QTimer::singleShot(0, [&] {
+            about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (about) {
+                about_frame = about->frameGeometry();
+                about->close();
+            }
+        });
+        ui->menu_entry("Help", "About")->trigger();
+        QVERIFY(about.isNull()); // destroyed once the menu entry's handler returns
+        QVERIFY(about_frame.isValid());
+        QVERIFY((about_frame.center() - ui->window.frameGeometry().center()).manhattanLength() <=
+                2);
+        QTRY_COMPARE(QApplication::activeWindow(), &ui->window);
+    }
+
+    void window_carries_the_icon() {
+        start_window();
+        QVERIFY(!ui->window.windowIcon().isNull());
+        QCOMPARE(ui->window.windowIcon().availableSizes().size(), 7);
     }
 
     void extra_space_goes_to_the_boxes_and_the_list() {
