@@ -1,5 +1,6 @@
 #include "tests/app/ChildProcess.h"
 
+#include "app/BackgroundJob.h"
 #include "app/MainWindow.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
@@ -66,6 +67,22 @@ int window_placement() {
     return 0;
 }
 
+int failed_check_in_background_work() {
+    WPFAssertHandler handler;
+    DBC::set_assert_handler(&handler);
+    QTimer acknowledger;
+    acknowledge_reports(acknowledger);
+    BackgroundJob job;
+    job.start(
+        BackgroundJob::Run::in_background,
+        [] {
+            DBC_CHECK(false);
+            return 0;
+        },
+        [](int) {});
+    return QCoreApplication::exec();
+}
+
 int exception_escaping_the_run() {
     QTimer acknowledger;
     acknowledge_reports(acknowledger);
@@ -76,9 +93,10 @@ int exception_escaping_the_run() {
 
 int exception_escaping_a_thread() {
     std::set_terminate(on_thread_unhandled_exception);
-    std::thread worker([] { throw std::runtime_error("worker failed"); });
-    worker.join();
-    return 0;
+    QTimer acknowledger;
+    acknowledge_reports(acknowledger);
+    std::thread([] { throw std::runtime_error("worker failed"); }).detach();
+    return QCoreApplication::exec();
 }
 
 } // namespace
@@ -86,6 +104,9 @@ int exception_escaping_a_thread() {
 int run_child(const char* mode) {
     if (std::strcmp(mode, "--child-failed-check") == 0) {
         return failed_check_in_the_window();
+    }
+    if (std::strcmp(mode, "--child-failed-check-in-background") == 0) {
+        return failed_check_in_background_work();
     }
     if (std::strcmp(mode, "--child-main-exception") == 0) {
         return exception_escaping_the_run();

@@ -4,6 +4,7 @@
 #include "languages/LanguageFactory.h"
 #include "settings/QStringConversion.h"
 #include "settings/UserRegistryKey.h"
+#include "suggestions/MakeSuggestions.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/OpenedUrls.h"
 #include "tests/app/ScopedDesktop.h"
@@ -23,6 +24,7 @@
 #include <QStyledItemDelegate>
 #include <QTest>
 #include <QTextBrowser>
+#include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
 
@@ -43,6 +45,11 @@ QStringList checked_entries(QMenu& menu) {
         }
     }
     return checked;
+}
+
+// A text long enough to be worked on in the background.
+QString long_text() {
+    return QStringLiteral("abc 123, ").repeated(4000);
 }
 
 void store_language(const char* text) {
@@ -480,6 +487,74 @@ private slots:
         }
         QCOMPARE(help_entries,
                  (QStringList{"Help", "-", "E-mail Support", "License", "-", "About"}));
+    }
+
+    // Samples this long are worked on in the background: the window shows that it is busy and
+    // takes what the user does meanwhile; only the latest request's result is shown.
+    void long_work_goes_on_in_the_background_data() {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QString>("shown");
+        const std::wstring long_sample = to_wstring(long_text());
+        const auto regex_of = [](const std::wstring& search) {
+            return to_qstring(make_replace_regex(search, L"",
+                                                 LanguageFactory().regex_formatting(
+                                                     LanguageFactory::Language::VisualStudio))
+                                  .regex);
+        };
+        QTest::newRow("nothing") << QString() << regex_of(long_sample);
+        QTest::newRow("Escape") << QStringLiteral("escape") << QString();
+        QTest::newRow("a short sample made") << QStringLiteral("make") << regex_of(L"John Smith");
+        QTest::newRow("the regex box edited") << QStringLiteral("edit") << QStringLiteral("x");
+    }
+    void long_work_goes_on_in_the_background() {
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, shown);
+        start_window();
+        ui->search_for_box->setText(long_text());
+        QTest::mouseClick(ui->make_regex_button, Qt::LeftButton);
+        // The result comes through the event loop, which has not turned since the click.
+        QCOMPARE(ui->busy_note(),
+                 QStringLiteral("Making the regular expression\u2026 Esc to cancel"));
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QString());
+
+        if (meanwhile == QLatin1String("escape")) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QCOMPARE(ui->busy_note(), QString());
+        } else if (meanwhile == QLatin1String("make")) {
+            ui->search_for_box->setText(QStringLiteral("John Smith"));
+            QTest::mouseClick(ui->make_regex_button, Qt::LeftButton);
+        } else if (meanwhile == QLatin1String("edit")) {
+            QTest::keyClicks(ui->regex_box, QStringLiteral("x"));
+        }
+        // Whatever the work still hands over arrives now.
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(ui->wait_until_idle());
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), shown);
+    }
+
+    void long_selections_get_their_suggestions_in_the_background() {
+        start_window();
+        QGuiApplication::clipboard()->setText(long_text());
+        ui->regex_box->setFocus();
+        QTest::keyClick(ui->regex_box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(ui->regex_box, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(ui->busy_note(), QStringLiteral("Finding suggestions\u2026 Esc to cancel"));
+        QCOMPARE(ui->suggestions_list->topLevelItemCount(), 0);
+
+        QVERIFY(ui->wait_until_idle());
+        const LanguageFactory factory;
+        QStringList expected;
+        for (const Suggestion& suggestion : make_suggestions(
+                 to_wstring(long_text()),
+                 factory.regex_language(LanguageFactory::Language::VisualStudio)
+                     .regex_descriptions(),
+                 factory.regex_formatting_ptr(LanguageFactory::Language::VisualStudio))) {
+            expected.append(to_qstring(suggestion.regex()) + QStringLiteral(" | ") +
+                            to_qstring(suggestion.long_description()));
+        }
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(ui->suggestion_rows(), expected);
     }
 
     void f1_without_a_help_viewer_opens_the_help_window() {
