@@ -1,8 +1,8 @@
 #include "app/CheckStatus.h"
 
 #include "app/ElidedLabel.h"
+#include "app/ShownText.h"
 #include "common/DBC.h"
-#include "settings/QStringConversion.h"
 
 #include <cmath>
 
@@ -81,7 +81,7 @@ CheckStatus::CheckStatus(QWidget* parent)
 void CheckStatus::show_report(const CheckReport& report) {
     state = report.state;
     mark->setText(QString::fromUtf16(look_of(state).mark));
-    message->set_whole_text(to_qstring(report.text));
+    message->set_whole_text(shown_text(report.text));
     update_colour();
     show();
 }
