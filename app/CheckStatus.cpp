@@ -1,6 +1,7 @@
 #include "app/CheckStatus.h"
 
 #include "app/ElidedLabel.h"
+#include "app/ScaledFont.h"
 #include "app/ShownText.h"
 #include "common/DBC.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 // The contrast that text needs against its background to be read with ease (WCAG 2, level AA).
 constexpr qreal readable_contrast = 4.5;
+constexpr qreal mark_font_factor = 1.4;
 
 qreal luminance(const QColor& colour) {
     const auto linear = [](qreal channel) {
@@ -68,9 +70,10 @@ CheckStatus::CheckStatus(QWidget* parent)
     : QWidget(parent), mark(new QLabel), message(new ElidedLabel) {
     mark->setObjectName(QStringLiteral("check_mark"));
     message->setObjectName(QStringLiteral("check_text"));
-    QFont bold = mark->font();
-    bold.setBold(true);
-    mark->setFont(bold);
+    // The marks are thin glyphs: larger and heavy, their colour shows.
+    QFont heavy = scaled_default_font(mark->font(), mark_font_factor);
+    heavy.setBold(true);
+    mark->setFont(heavy);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(mark);
