@@ -443,15 +443,14 @@ void MainWindow::show_state(const EditState& state) {
 }
 
 void MainWindow::check() {
-    CheckInput input{regex_box->text(), format_box->text(), to_wstring(search_for_box->text()),
-                     to_wstring(replace_with_box->text()), settings.get_language()};
     // An empty regex is no result to check: nothing has been made or typed yet.
-    if (input.regex.empty()) {
+    if (regex_box->text().empty()) {
         live_check.cancel();
         check_status->clear();
         return;
     }
-    live_check.request(std::move(input));
+    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->text()),
+                        to_wstring(replace_with_box->text()), settings.get_language()});
 }
 
 void MainWindow::on_search_for_text_changed() {
