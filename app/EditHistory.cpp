@@ -61,6 +61,11 @@ void EditHistory::select(Box box, const std::wstring& text, std::size_t anchor, 
     kept.caret = caret;
 }
 
+void EditHistory::keep_language(LanguageFactory::Language language) {
+    typing_open = false;
+    entries[present].state.language = language;
+}
+
 bool EditHistory::can_undo() const {
     return present > 0;
 }

@@ -55,6 +55,10 @@ public:
     // from where typing left it ends that run of typing.
     void select(Box box, const std::wstring& text, std::size_t anchor, std::size_t caret);
 
+    // The language changed and the texts stayed: the present state is now in that language, and
+    // undoing a later step comes back to it. Typing after it is a step of its own.
+    void keep_language(LanguageFactory::Language language);
+
     bool can_undo() const;
     bool can_redo() const;
     // Precondition: can_undo().

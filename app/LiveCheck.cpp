@@ -26,13 +26,11 @@ LiveCheck::LiveCheck(QObject* parent) : QObject(parent) {
 void LiveCheck::request(CheckInput input) {
     cancel();
     if (length_of(input) < long_check_length) {
-        job.start(
-            BackgroundJob::Run::now, [&input] { return run_check(input); },
-            [this](const CheckReport& report) { emit reported(report); });
-        return;
+        start(BackgroundJob::Run::now, std::move(input));
+    } else {
+        waiting = std::move(input);
+        pause.start();
     }
-    waiting = std::move(input);
-    pause.start();
 }
 
 void LiveCheck::cancel() {
@@ -41,8 +39,11 @@ void LiveCheck::cancel() {
 }
 
 void LiveCheck::run_waiting() {
+    start(BackgroundJob::Run::in_background, std::move(waiting));
+}
+
+void LiveCheck::start(BackgroundJob::Run run, CheckInput input) {
     job.start(
-        BackgroundJob::Run::in_background,
-        [input = std::move(waiting)] { return run_check(input); },
+        run, [input = std::move(input)] { return run_check(input); },
         [this](const CheckReport& report) { emit reported(report); });
 }

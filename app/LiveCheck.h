@@ -24,6 +24,7 @@ signals:
 
 private:
     void run_waiting();
+    void start(BackgroundJob::Run run, CheckInput input);
 
     QTimer pause;
     CheckInput waiting;

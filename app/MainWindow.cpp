@@ -556,6 +556,7 @@ void MainWindow::on_language_menu_click(LanguageFactory::Language language) {
         make_regex();
     } else {
         // The boxes keep their texts, now read in the other language.
+        history->keep_language();
         check();
     }
 }

@@ -43,6 +43,10 @@ ResultBoxHistory::ResultBoxHistory(RichTextBox& regex_box, RichTextBox& format_b
     update_actions();
 }
 
+void ResultBoxHistory::keep_language() {
+    history.keep_language(language());
+}
+
 void ResultBoxHistory::undo() {
     if (history.can_undo()) {
         go_to(history.undo());

@@ -34,6 +34,9 @@ public:
         record(box, EditHistory::Change::step);
     }
 
+    // The window's language changed, the boxes' texts did not.
+    void keep_language();
+
     void undo();
     void redo();
 

@@ -17,9 +17,10 @@ using Box = EditHistory::Box;
 using Change = EditHistory::Change;
 
 // One thing done to the boxes: typing, a change of the window's, a selection alone (the box then
-// holds text with that selection; language is the window's language afterwards), or an undo.
+// holds text with that selection; language is the window's language afterwards), another language
+// alone, or an undo.
 struct Act {
-    enum Kind { type, step, select, undo } kind;
+    enum Kind { type, step, select, language_alone, undo } kind;
     Box box = Box::regex;
     const wchar_t* text = L"";
     std::size_t anchor = 0;
@@ -105,6 +106,12 @@ private slots:
             << Acts{{Act::step, r, L"a", 1, 1}, {Act::step, r, L"a", 1, 1, es}} << any
             << QStringList{"a@1 @0 >regex", "@0 @0 >regex"}
             << QStringList{"a@1 @0 >regex", "a@1 @0 >regex es"};
+        QTest::newRow("another language alone is no step, but undone to")
+            << Acts{type(r, L"a", 1),
+                    {Act::language_alone, r, L"a", 1, 1, es},
+                    {Act::type, r, L"ab", 2, 2, es}}
+            << any << QStringList{"a@1 @0 >regex es", "@0 @0 >regex"}
+            << QStringList{"a@1 @0 >regex es", "ab@2 @0 >regex es"};
         QTest::newRow("a change that changes nothing is no step")
             << Acts{{Act::step, r, L"a", 1, 1}, {Act::step, r, L"a", 0, 1}} << any
             << QStringList{"@0 @0 >regex"} << QStringList{"a@1 @0 >regex"};
@@ -134,6 +141,8 @@ private slots:
             boxes.language = act.language;
             if (act.kind == Act::select) {
                 history.select(act.box, act.text, act.anchor, act.caret);
+            } else if (act.kind == Act::language_alone) {
+                history.keep_language(act.language);
             } else {
                 history.record(boxes, act.box,
                                act.kind == Act::type ? Change::typing : Change::step);

@@ -732,6 +732,19 @@ private slots:
         QCOMPARE(shown(), changed);
     }
 
+    // Another language with no sample makes nothing again and is no step: undoing what follows it
+    // keeps it.
+    void undo_keeps_a_language_chosen_without_a_sample() {
+        start_window();
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("(a)"));
+        ui->menu_entry("Language", "ECMAScript")->trigger();
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("b"));
+        QTest::keyClick(ui->regex_box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("(a)"));
+        QCOMPARE(checked_entries(*ui->menu(QStringLiteral("Language"))),
+                 QStringList{QStringLiteral("ECMAScript")});
+    }
+
     // A check of long samples waits for a pause in the typing and runs in the background.
     void a_long_check_waits_and_runs_in_the_background() {
         start_window();
