@@ -305,8 +305,8 @@ void RichTextBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu(event->pos());
     menu->setAttribute(Qt::WA_DeleteOnClose);
     // The standard entries act on the document's own undo, which is off.
-    const std::pair<const char*, QAction*> entries[] = {{"edit-undo", undo_action},
-                                                        {"edit-redo", redo_action}};
+    const std::pair<const char*, QAction*> entries[] = {{"edit-undo", undo_action.data()},
+                                                        {"edit-redo", redo_action.data()}};
     for (const auto& [name, action] : entries) {
         QAction* standard = menu->findChild<QAction*>(QLatin1String(name));
         if (standard != nullptr && action != nullptr) {
@@ -367,13 +367,13 @@ void RichTextBox::on_contents_change(int position, int /*removed*/, int added) {
 
 QAction* RichTextBox::history_action_for(const QKeyEvent& event) const {
     if (event.matches(QKeySequence::Undo)) {
-        return undo_action;
+        return undo_action.data();
     }
     // Both of the usual redo keys, whichever the platform names.
     const QKeyCombination pressed = event.keyCombination();
     if (event.matches(QKeySequence::Redo) || pressed == (Qt::ControlModifier | Qt::Key_Y) ||
         pressed == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z)) {
-        return redo_action;
+        return redo_action.data();
     }
     return nullptr;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include <QAction>
+#include <QPointer>
 #include <QTextEdit>
 
 // Characters [start, end) of a box's text in one style.
@@ -56,8 +57,7 @@ public:
     void replace_selection(const std::wstring& inserted);
 
     // The box's own undo is off: its restyling would fill it with steps of no use. These actions
-    // take the undo and redo keys and the context menu's Undo and Redo instead. They must outlive
-    // the box.
+    // take the undo and redo keys and the context menu's Undo and Redo instead, while they live.
     void set_history_actions(QAction& undo, QAction& redo);
 
 signals:
@@ -91,8 +91,8 @@ private:
     // True exactly while the box rewrites its own document, so that it can tell its own changes
     // from the user's.
     bool restyling = false;
-    QAction* undo_action = nullptr;
-    QAction* redo_action = nullptr;
+    QPointer<QAction> undo_action;
+    QPointer<QAction> redo_action;
 };
 
 // The number of characters before a position of the box; paragraph ends do not count.
