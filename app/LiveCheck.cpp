@@ -1,5 +1,7 @@
 #include "app/LiveCheck.h"
 
+#include "app/RunEventHandler.h"
+
 #include <utility>
 
 namespace {
@@ -20,7 +22,8 @@ std::size_t length_of(const CheckInput& input) {
 LiveCheck::LiveCheck(QObject* parent) : QObject(parent) {
     pause.setSingleShot(true);
     pause.setInterval(pause_milliseconds);
-    connect(&pause, &QTimer::timeout, this, &LiveCheck::run_waiting);
+    connect(&pause, &QTimer::timeout, this,
+            [this] { run_event_handler([this] { run_waiting(); }); });
 }
 
 void LiveCheck::request(CheckInput input) {
