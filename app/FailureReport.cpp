@@ -2,23 +2,77 @@
 
 #include "settings/QStringConversion.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <memory>
+#include <mutex>
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
 
+namespace {
+
+// How long another thread waits for the application's thread to take its report up. That thread
+// may be waiting for the reporting one, or have left its event loop; then the report on standard
+// error is all there is.
+constexpr std::chrono::seconds take_up_time{5};
+
+void show_modal(const FailureReport& report) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Varnel"), to_qstring(report.message),
+                    QMessageBox::Ok);
+    box.setDetailedText(to_qstring(report.detail));
+    box.exec();
+}
+
+// Where a report handed to the application's thread stands.
+struct Handover {
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool taken = false;
+    bool dismissed = false;
+
+    void mark(bool& state) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex);
+            state = true;
+        }
+        changed.notify_all();
+    }
+};
+
+// Has the application's thread show the report, and waits until it has been dismissed.
+void show_from_another_thread(QApplication& application, const FailureReport& report) {
+    const auto handover = std::make_shared<Handover>();
+    QMetaObject::invokeMethod(
+        &application,
+        [handover, report] {
+            handover->mark(handover->taken);
+            show_modal(report);
+            handover->mark(handover->dismissed);
+        },
+        Qt::QueuedConnection);
+    std::unique_lock<std::mutex> lock(handover->mutex);
+    if (handover->changed.wait_for(lock, take_up_time, [&] { return handover->taken; })) {
+        handover->changed.wait(lock, [&] { return handover->dismissed; });
+    }
+}
+
+} // namespace
+
 void show_failure_report(const FailureReport& report) {
-    const QString message = to_qstring(report.message);
-    const QString detail = to_qstring(report.detail);
-    std::fprintf(stderr, "%s\n%s\n", message.toUtf8().constData(), detail.toUtf8().constData());
+    std::fprintf(stderr, "%s\n%s\n", to_qstring(report.message).toUtf8().constData(),
+                 to_qstring(report.detail).toUtf8().constData());
     std::fflush(stderr);
 
-    const auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
-    if (application == nullptr || QThread::currentThread() != application->thread()) {
+    auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (application == nullptr) {
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Varnel"), message, QMessageBox::Ok);
-    box.setDetailedText(detail);
-    box.exec();
+    if (QThread::currentThread() == application->thread()) {
+        show_modal(report);
+    } else {
+        show_from_another_thread(*application, report);
+    }
 }

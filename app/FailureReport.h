@@ -9,6 +9,8 @@ struct FailureReport {
     std::wstring detail;
 };
 
-// Writes the report to standard error, then shows it modally when the application object exists
-// and this is its thread. Returns when the report has been dismissed.
+// Writes the report to standard error, then, when the application object exists, shows it modally
+// on the application's thread, also when called on another thread (a failed check in background
+// work). Returns when the report has been dismissed, or when the application's thread has not
+// taken it up within a few seconds.
 void show_failure_report(const FailureReport& report);

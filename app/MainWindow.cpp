@@ -1,15 +1,16 @@
 #include "app/MainWindow.h"
 
+#include "app/AboutDialog.h"
 #include "app/AutoWaitCursor.h"
 #include "app/ImageButton.h"
+#include "app/PlaceWindow.h"
+#include "app/Product.h"
 #include "app/RunEventHandler.h"
+#include "app/ScaledFont.h"
 #include "app/StartFile.h"
 #include "common/DBC.h"
-#include "core/MakeReplaceRegex.h"
 #include "settings/QStringConversion.h"
-#include "suggestions/MakeSelectionSuggestion.h"
 #include "suggestions/MakeSuggestions.h"
-#include "suggestions/Suggestion.h"
 
 #include <algorithm>
 #include <limits>
@@ -21,28 +22,19 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
-#include <QTextCursor>
 
 namespace {
+
+// Samples and selections of this many code units or more are worked on in the background; below,
+// the work takes a few milliseconds, less than handing it over and showing that it goes on.
+constexpr std::size_t long_work_length = 32768;
 
 constexpr qreal window_font_factor = 1.1;
 constexpr qreal sample_font_factor = 1.2;
 constexpr qreal result_font_factor = 1.5;
-
-// Factors apply to the toolkit's default font, not to the window's enlarged one.
-QFont scaled_default_font(QFont font, qreal factor) {
-    const QFont system = QApplication::font();
-    if (system.pointSizeF() > 0) {
-        font.setPointSizeF(system.pointSizeF() * factor);
-    } else {
-        font.setPixelSize(qRound(system.pixelSize() * factor));
-    }
-    return font;
-}
 
 QFont monospace_font(qreal factor) {
     QFont font(QStringLiteral("Courier New"));
@@ -61,6 +53,11 @@ QString language_header(LanguageFactory::Language language) {
         return QStringLiteral("ECMAScript");
     }
     DBC_UNREACHABLE();
+}
+
+// The language a "Language" menu entry stands for.
+LanguageFactory::Language language_of(const QAction& entry) {
+    return static_cast<LanguageFactory::Language>(entry.data().toInt());
 }
 
 std::wstring menu_pad(LanguageElementDescription::MenuDistortionWorkaround workaround) {
@@ -147,23 +144,28 @@ protected:
     }
 };
 
-void move_caret_to_end(QTextEdit& box) {
-    QTextCursor cursor = box.textCursor();
-    cursor.movePosition(QTextCursor::End);
-    box.setTextCursor(cursor);
+BackgroundJob::Run run_for(std::size_t length) {
+    return length >= long_work_length ? BackgroundJob::Run::in_background : BackgroundJob::Run::now;
+}
+
+void move_caret_to_end(RichTextBox& box) {
+    box.select(box.text().size(), box.text().size());
 }
 
 } // namespace
 
-MainWindow::MainWindow(Settings& settings) : settings(settings) {
+MainWindow::MainWindow(Settings& settings) : settings(settings), help_launcher(*this) {
     create_controls();
-    setWindowTitle(QStringLiteral("Varnel"));
-    resize(700, 440);
+    setWindowTitle(product_name());
+    setWindowIcon(product_icon());
+    place_when_first_shown(*this, QSize(700, 440));
     setFont(scaled_default_font(QApplication::font(), window_font_factor));
     create_layout();
     fit_suggestions_columns();
     setMenuBar(create_menu());
     statusBar()->setSizeGripEnabled(true);
+    statusBar()->addWidget(busy_status, 1);
+    statusBar()->addWidget(check_status, 1);
     search_for_box->setFocus();
 }
 
@@ -221,14 +223,16 @@ void MainWindow::create_controls() {
     connect_handler(search_for_box, &QLineEdit::textChanged,
                     &MainWindow::on_search_for_text_changed);
     connect_handler(search_for_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
+    connect_handler(replace_with_box, &QLineEdit::textChanged,
+                    &MainWindow::on_replace_with_text_changed);
     connect_handler(replace_with_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
     connect_handler(make_regex_button, &QPushButton::clicked, &MainWindow::on_make_regex_click);
-    connect_handler(regex_box, &QTextEdit::textChanged, &MainWindow::on_regex_text_changed);
+    connect_handler(regex_box, &RichTextBox::edited, &MainWindow::on_regex_text_changed);
     connect_handler(regex_box, &QTextEdit::selectionChanged,
                     &MainWindow::on_regex_selection_changed);
     connect_handler(regex_box, &RichTextBox::enter_pressed, &MainWindow::on_enter);
     connect_handler(regex_copy_button, &QPushButton::clicked, &MainWindow::on_regex_copy);
-    connect_handler(format_box, &QTextEdit::textChanged, &MainWindow::on_format_text_changed);
+    connect_handler(format_box, &RichTextBox::edited, &MainWindow::on_format_text_changed);
     connect_handler(format_box, &RichTextBox::enter_pressed, &MainWindow::on_enter);
     connect_handler(format_copy_button, &QPushButton::clicked, &MainWindow::on_format_copy);
     connect_handler(suggestions_list, &QTreeWidget::itemSelectionChanged,
@@ -236,6 +240,20 @@ void MainWindow::create_controls() {
     connect_handler(suggestions_list, &QTreeWidget::itemDoubleClicked,
                     &MainWindow::on_suggestions_list_double_click);
     connect_handler(apply_button, &QPushButton::clicked, &MainWindow::on_apply_suggestion);
+
+    busy_status = new BusyStatus;
+    busy_status->setObjectName(QStringLiteral("busy_status"));
+    busy_status->watch(making, QStringLiteral("Making the regular expression\u2026 Esc to cancel"));
+    busy_status->watch(suggesting, QStringLiteral("Finding suggestions\u2026 Esc to cancel"));
+
+    check_status = new CheckStatus;
+    check_status->setObjectName(QStringLiteral("check_status"));
+    connect(&live_check, &LiveCheck::reported, this, [this](const CheckReport& report) {
+        run_event_handler([&] { check_status->show_report(report); });
+    });
+    history = std::make_unique<ResultBoxHistory>(
+        *regex_box, *format_box, [this] { return settings.get_language(); },
+        [this](const EditState& state) { show_state(state); });
 }
 
 void MainWindow::create_layout() {
@@ -284,11 +302,13 @@ QMenuBar* MainWindow::create_menu() {
     for (const LanguageFactory::Language language : LanguageFactory::languages()) {
         QAction* action = language_menu->addAction(language_header(language));
         action->setCheckable(true);
+        action->setData(static_cast<int>(language));
         action->setChecked(language == settings.get_language());
         language_group->addAction(action);
-        connect(action, &QAction::triggered, this,
-                [this, language] { run_event_handler([&] { on_language_menu_click(language); }); });
     }
+    connect(language_group, &QActionGroup::triggered, this, [this](QAction* action) {
+        run_event_handler([&] { on_language_menu_click(language_of(*action)); });
+    });
 
     specials_menu = add_menu(*bar, QStringLiteral("Specials"));
     specials_menu->setObjectName(QStringLiteral("specials_menu"));
@@ -349,25 +369,29 @@ void MainWindow::make_regex() {
     const std::wstring replace = to_wstring(replace_with_box->text());
     const std::wstring search = to_wstring(search_for_box->text());
     const LanguageFactory::Language language = settings.get_language();
+    making.start(
+        run_for(search.size() + replace.size()),
+        [search, replace, tables = language_factory.regex_language_ptr(language),
+         formatting = language_factory.regex_formatting_ptr(language)] {
+            return make_regex_to_show(search, replace, *tables, formatting);
+        },
+        [this](const MadeRegex& made) { show_made_regex(made); });
+}
 
-    const ReplaceRegex result =
-        make_replace_regex(search, replace, language_factory.regex_formatting(language));
-    pretty_format_regex_box(result.regex);
-    pretty_format_format_box(result.format);
-
-    const boost::optional<SelectionSuggestion> selection = make_selection_suggestion(
-        result.regex, language_factory.regex_language(language).regex_descriptions(),
-        language_factory.regex_formatting_ptr(language));
-    if (selection) {
-        QTextCursor cursor = regex_box->textCursor();
-        cursor.setPosition(rich_box_position(*regex_box, selection->start));
-        cursor.setPosition(rich_box_position(*regex_box, selection->end), QTextCursor::KeepAnchor);
-        regex_box->setTextCursor(cursor);
-        regex_box->setFocus();
-    } else {
-        move_caret_to_end(*regex_box);
-    }
-    move_caret_to_end(*format_box);
+void MainWindow::show_made_regex(const MadeRegex& made) {
+    const AutoWaitCursor wait_cursor;
+    history->step(EditHistory::Box::regex, [&] {
+        show_regex_blocks(made.regex);
+        show_format_blocks(made.format);
+        if (made.selection) {
+            regex_box->select(made.selection->start, made.selection->end);
+            regex_box->setFocus();
+        } else {
+            move_caret_to_end(*regex_box);
+        }
+        move_caret_to_end(*format_box);
+    });
+    check();
 }
 
 void MainWindow::apply_suggestion() {
@@ -377,48 +401,78 @@ void MainWindow::apply_suggestion() {
 }
 
 void MainWindow::replace_selection_in_regex_box(const std::wstring& text) {
-    QTextCursor cursor = regex_box->textCursor();
-    const auto caret_after = rich_box_offset(*regex_box, cursor.selectionStart()) + text.size();
-    cursor.insertText(to_qstring(text));
-    // The box restyles itself on the change; the caret belongs after the inserted text.
-    cursor.setPosition(rich_box_position(*regex_box, caret_after));
-    regex_box->setTextCursor(cursor);
-    regex_box->setFocus();
+    history->step(EditHistory::Box::regex, [&] {
+        const auto caret_after = regex_box->selection().start() + text.size();
+        regex_box->replace_selection(text);
+        // The box restyles itself on the change; the caret belongs after the inserted text.
+        regex_box->select(caret_after, caret_after);
+        regex_box->setFocus();
+    });
 }
 
 void MainWindow::pretty_format_regex_box(const std::wstring& regex) {
-    rich_box_format(
-        *regex_box,
-        language_factory.regex_formatting(settings.get_language()).pretty_format_regex(regex),
-        regex_box_formatting);
+    show_regex_blocks(
+        language_factory.regex_formatting(settings.get_language()).pretty_format_regex(regex));
 }
 
 void MainWindow::pretty_format_format_box(const std::wstring& format) {
-    rich_box_format(
-        *format_box,
-        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format),
-        format_box_formatting);
+    show_format_blocks(
+        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format));
+}
+
+void MainWindow::show_regex_blocks(const std::vector<PrettyFormatBlock>& blocks) {
+    regex_box->format(blocks);
+    regex_copy_button->setEnabled(!regex_box->text().empty());
+    suggestions_list->setEnabled(regex_copy_button->isEnabled());
+}
+
+void MainWindow::show_format_blocks(const std::vector<PrettyFormatBlock>& blocks) {
+    format_box->format(blocks);
+    format_copy_button->setEnabled(!format_box->text().empty());
+}
+
+void MainWindow::show_state(const EditState& state) {
+    // The state shown is newer than any result still being made.
+    making.cancel();
+    if (state.language != settings.get_language()) {
+        switch_language(state.language);
+    }
+    pretty_format_regex_box(state.regex.text);
+    pretty_format_format_box(state.format.text);
+    check();
+}
+
+void MainWindow::check() {
+    // An empty regex is no result to check: nothing has been made or typed yet.
+    if (regex_box->text().empty()) {
+        live_check.cancel();
+        check_status->clear();
+        return;
+    }
+    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->text()),
+                        to_wstring(replace_with_box->text()), settings.get_language()});
 }
 
 void MainWindow::on_search_for_text_changed() {
     make_regex_button->setEnabled(!search_for_box->text().isEmpty());
+    check();
+}
+
+void MainWindow::on_replace_with_text_changed() {
+    check();
 }
 
 void MainWindow::on_regex_text_changed() {
-    const std::wstring text = rich_text_box_text(*regex_box);
-    regex_copy_button->setEnabled(!text.empty());
-    suggestions_list->setEnabled(regex_copy_button->isEnabled());
-    if (!regex_box_formatting) {
-        pretty_format_regex_box(text);
-    }
+    // The user's edit is newer than any result still being made.
+    making.cancel();
+    pretty_format_regex_box(regex_box->text());
+    check();
 }
 
 void MainWindow::on_format_text_changed() {
-    const std::wstring text = rich_text_box_text(*format_box);
-    format_copy_button->setEnabled(!text.empty());
-    if (!format_box_formatting) {
-        pretty_format_format_box(text);
-    }
+    making.cancel();
+    pretty_format_format_box(format_box->text());
+    check();
 }
 
 void MainWindow::on_make_regex_click() {
@@ -427,15 +481,21 @@ void MainWindow::on_make_regex_click() {
 
 void MainWindow::on_regex_selection_changed() {
     suggestions_list->clear();
-    const QTextCursor cursor = regex_box->textCursor();
-    const auto start = rich_box_offset(*regex_box, cursor.selectionStart());
-    const auto end = rich_box_offset(*regex_box, cursor.selectionEnd());
-    const std::wstring selected = rich_text_box_text(*regex_box).substr(start, end - start);
-
+    const RichTextBox::Selection selection = regex_box->selection();
+    std::wstring selected =
+        regex_box->text().substr(selection.start(), selection.end() - selection.start());
     const LanguageFactory::Language language = settings.get_language();
-    const std::vector<Suggestion> suggestions =
-        make_suggestions(selected, language_factory.regex_language(language).regex_descriptions(),
-                         language_factory.regex_formatting_ptr(language));
+    const BackgroundJob::Run run = run_for(selected.size());
+    suggesting.start(
+        run,
+        [selected = std::move(selected), tables = language_factory.regex_language_ptr(language),
+         formatting = language_factory.regex_formatting_ptr(language)] {
+            return make_suggestions(selected, tables->regex_descriptions(), formatting);
+        },
+        [this](const std::vector<Suggestion>& suggestions) { show_suggestions(suggestions); });
+}
+
+void MainWindow::show_suggestions(const std::vector<Suggestion>& suggestions) {
     for (const Suggestion& suggestion : suggestions) {
         suggestions_list->addTopLevelItem(new QTreeWidgetItem(
             {to_qstring(suggestion.regex()), to_qstring(suggestion.long_description())}));
@@ -488,16 +548,25 @@ void MainWindow::on_language_menu_click(LanguageFactory::Language language) {
     if (language == settings.get_language()) {
         return;
     }
-    const std::vector<LanguageFactory::Language> languages = LanguageFactory::languages();
-    const QList<QAction*> entries = language_menu->actions();
-    for (std::size_t i = 0; i < languages.size(); ++i) {
-        entries.at(static_cast<qsizetype>(i))->setChecked(languages[i] == language);
+    // Results still being worked on are in the old language.
+    making.cancel();
+    suggesting.cancel();
+    switch_language(language);
+    if (!search_for_box->text().isEmpty()) {
+        make_regex();
+    } else {
+        // The boxes keep their texts, now read in the other language.
+        history->keep_language();
+        check();
+    }
+}
+
+void MainWindow::switch_language(LanguageFactory::Language language) {
+    for (QAction* entry : language_menu->actions()) {
+        entry->setChecked(language_of(*entry) == language);
     }
     settings.set_language(language);
     update_menu_language();
-    if (!search_for_box->text().isEmpty()) {
-        make_regex();
-    }
 }
 
 void MainWindow::on_enter() {
@@ -507,7 +576,7 @@ void MainWindow::on_enter() {
 }
 
 void MainWindow::on_help() {
-    start_file(L"Help.chm");
+    help_launcher.open(file_beside_executable(L"Help.chm"));
 }
 
 void MainWindow::on_email_support_menu_click() {
@@ -519,5 +588,8 @@ void MainWindow::on_license_menu_click() {
 }
 
 void MainWindow::on_about_menu_click() {
-    QMessageBox::about(this, QStringLiteral("About"), QStringLiteral("Varnel"));
+    AboutDialog about(*this);
+    about.get_window().exec();
+    // Not every window system hands the focus back to the owner of a closed dialog.
+    activateWindow();
 }

@@ -2,11 +2,21 @@
 // The application's window: two sample boxes, the inferred regular expression and format string,
 // suggestions that generalise the selected part of the regular expression, and the menus.
 
+#include "app/BackgroundJob.h"
+#include "app/BusyStatus.h"
+#include "app/CheckStatus.h"
+#include "app/EditHistory.h"
+#include "app/HelpLauncher.h"
+#include "app/LiveCheck.h"
+#include "app/MadeRegex.h"
 #include "app/PasteButton.h"
+#include "app/ResultBoxHistory.h"
 #include "app/RichTextBox.h"
 #include "languages/IRegexLanguage.h"
 #include "languages/LanguageFactory.h"
+#include "languages/PrettyFormatBlock.h"
 #include "settings/Settings.h"
+#include "suggestions/Suggestion.h"
 
 #include <memory>
 #include <string>
@@ -29,7 +39,9 @@ public:
     QMainWindow& get_window();
 
     // Infers the regular expression and the format string from the two samples, shows them and
-    // selects the first part of the regular expression that a named pattern recognises.
+    // selects the first part of the regular expression that a named pattern recognises. Long
+    // samples are worked on in the background, with a note in the status bar; a later request,
+    // Escape, an edit of a result box or another language drops the result.
     // Precondition: the search box is not empty.
     void make_regex();
     // Puts the selected suggestion in place of the selection of the regex box.
@@ -44,16 +56,24 @@ private:
     QMenuBar* create_menu();
     QMenu* add_menu(QMenuBar& bar, const QString& caption);
     void update_menu_language();
+    void switch_language(LanguageFactory::Language language);
     void update_menu_language_group(const std::vector<LanguageElementDescription>& elements,
                                     QMenu& menu);
     void fit_suggestions_columns();
     void pretty_format_regex_box(const std::wstring& regex);
     void pretty_format_format_box(const std::wstring& format);
+    void show_regex_blocks(const std::vector<PrettyFormatBlock>& blocks);
+    void show_format_blocks(const std::vector<PrettyFormatBlock>& blocks);
+    void show_made_regex(const MadeRegex& made);
+    void show_suggestions(const std::vector<Suggestion>& suggestions);
+    void show_state(const EditState& state);
+    void check();
 
     template <typename Sender, typename Signal>
     void connect_handler(Sender* sender, Signal signal, void (MainWindow::*handler)());
 
     void on_search_for_text_changed();
+    void on_replace_with_text_changed();
     void on_regex_text_changed();
     void on_format_text_changed();
     void on_make_regex_click();
@@ -73,6 +93,7 @@ private:
 
     Settings& settings;
     LanguageFactory language_factory;
+    HelpLauncher help_launcher;
     QLineEdit* search_for_box;
     std::unique_ptr<PasteButton> search_for_paste;
     QLineEdit* replace_with_box;
@@ -88,6 +109,12 @@ private:
     QMenu* characters_menu = nullptr;
     QMenu* strings_menu = nullptr;
     QMenu* language_menu = nullptr;
-    bool regex_box_formatting = false;
-    bool format_box_formatting = false;
+    BusyStatus* busy_status;
+    CheckStatus* check_status;
+    // Destroyed before the boxes it watches.
+    std::unique_ptr<ResultBoxHistory> history;
+    // Declared last, so destroyed first: no delivery reaches a half-destroyed window.
+    BackgroundJob making;
+    BackgroundJob suggesting;
+    LiveCheck live_check;
 };

@@ -1,7 +1,6 @@
 #include "app/PasteButton.h"
 
 #include "app/ImageButton.h"
-#include "app/RichTextBox.h"
 #include "app/RunEventHandler.h"
 #include "settings/QStringConversion.h"
 
@@ -23,22 +22,17 @@ PasteButton::PasteButton(QLineEdit& target)
     setup_image_button(*button, L"paste_grey.png", L"Paste");
     QObject::connect(button.get(), &QPushButton::clicked, button.get(),
                      [this] { run_event_handler([this] { on_click(); }); });
-    set_stauts();
-    clipboard_watch_timer.setInterval(500);
-    QObject::connect(&clipboard_watch_timer, &QTimer::timeout, &clipboard_watch_timer,
-                     [this] { run_event_handler([this] { on_clipboard_watch_timer(); }); });
-    clipboard_watch_timer.start();
-}
-
-PasteButton::~PasteButton() {
-    clipboard_watch_timer.stop();
+    set_status();
+    // The button is the connection's context: the connection ends with it.
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, button.get(),
+                     [this] { run_event_handler([this] { on_clipboard_changed(); }); });
 }
 
 QPushButton& PasteButton::get_button() {
     return *button;
 }
 
-void PasteButton::set_stauts() {
+void PasteButton::set_status() {
     button->setEnabled(clipboard_has_text());
 }
 
@@ -46,8 +40,8 @@ void PasteButton::on_click() {
     paste_from_clipboard(target);
 }
 
-void PasteButton::on_clipboard_watch_timer() {
-    set_stauts();
+void PasteButton::on_clipboard_changed() {
+    set_status();
 }
 
 void paste_from_clipboard(QLineEdit& box) {
@@ -62,7 +56,7 @@ void paste_from_clipboard(QLineEdit& box) {
     box.setFocus();
 }
 
-void copy_to_clipboard(QTextEdit& box) {
-    QGuiApplication::clipboard()->setText(to_qstring(rich_text_box_text(box)));
+void copy_to_clipboard(RichTextBox& box) {
+    QGuiApplication::clipboard()->setText(to_qstring(box.text()));
     box.setFocus();
 }

@@ -1,32 +1,31 @@
 #pragma once
 // The "Paste" button beside a sample box: it replaces the box's text with the clipboard text, and
-// it is enabled only while the clipboard holds text, which it checks twice a second.
+// it is enabled only while the clipboard holds text, which it learns from the clipboard's change
+// notice.
+
+#include "app/RichTextBox.h"
 
 #include <memory>
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
-#include <QTimer>
 
 class PasteButton {
 public:
     // The box must outlive the button.
     explicit PasteButton(QLineEdit& target);
-    ~PasteButton();
     PasteButton(const PasteButton&) = delete;
     PasteButton& operator=(const PasteButton&) = delete;
 
     QPushButton& get_button();
 
     // Enables the button exactly when the clipboard holds text.
-    void set_stauts();
+    void set_status();
 
 private:
     void on_click();
-    void on_clipboard_watch_timer();
+    void on_clipboard_changed();
 
-    QTimer clipboard_watch_timer;
     std::unique_ptr<QPushButton> button;
     QLineEdit& target;
 };
@@ -35,5 +34,5 @@ private:
 // the box. Leaves the box alone when the clipboard holds no text.
 void paste_from_clipboard(QLineEdit& box);
 
-// Puts the box's plain text on the clipboard and focuses the box.
-void copy_to_clipboard(QTextEdit& box);
+// Puts the box's text on the clipboard and focuses the box.
+void copy_to_clipboard(RichTextBox& box);

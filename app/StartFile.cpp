@@ -1,5 +1,6 @@
 #include "app/StartFile.h"
 
+#include "app/Product.h"
 #include "settings/QStringConversion.h"
 
 #include <QCoreApplication>
@@ -7,9 +8,13 @@
 #include <QDir>
 #include <QUrl>
 
+QString file_beside_executable(const std::wstring& name) {
+    // The real directory of the executable: a link to it elsewhere leads here as well.
+    return QDir(QCoreApplication::applicationDirPath()).filePath(to_qstring(name));
+}
+
 void start_file(const std::wstring& name) {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(to_qstring(name));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file_beside_executable(name)));
 }
 
 void start_shell_command(const std::wstring& command) {
@@ -17,5 +22,5 @@ void start_shell_command(const std::wstring& command) {
 }
 
 void start_email_support() {
-    start_shell_command(L"mailto:support@sorvexa.com?Subject=Varnel");
+    start_shell_command(L"mailto:" + to_wstring(support_address()) + L"?Subject=Varnel");
 }

@@ -3,6 +3,11 @@
 
 #include <string>
 
+#include <QString>
+
+// The path of the named file in the directory of the running executable.
+QString file_beside_executable(const std::wstring& name);
+
 // Opens the named file from the directory of the running executable.
 void start_file(const std::wstring& name);
 

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/Product.h"
 #include "app/RunEventHandler.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     // Varnel has no command-line options: the toolkit sees only the program name.
     int application_argc = argc > 0 ? 1 : 0;
     QApplication application(application_argc, argv);
+    // Desktops match the window to its desktop entry, and with it to the icon, by this name.
+    QGuiApplication::setDesktopFileName(application_id());
     try {
         run(application);
     } catch (...) {

@@ -3,9 +3,9 @@
 // both samples hold is known at once while the text is cut into pieces.
 
 #include <array>
-#include <set>
+#include <cstddef>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 class CommonWords {
 public:
@@ -16,15 +16,25 @@ public:
 
     // The longest word held by both samples, the first in code-unit order among equally long
     // ones; empty when the samples share no word.
-    std::wstring_view longest() const;
+    std::wstring_view longest();
 
 private:
-    struct LongerFirst {
-        bool operator()(std::wstring_view a, std::wstring_view b) const {
-            return a.size() != b.size() ? a.size() > b.size() : a < b;
-        }
+    struct Entry {
+        std::wstring_view word; // empty in a free slot
+        std::array<int, 2> count{};
+        bool queued = false;
     };
 
-    std::unordered_map<std::wstring_view, std::array<int, 2>> counts;
-    std::set<std::wstring_view, LongerFirst> shared;
+    // Open addressing: a long text holds hundreds of thousands of distinct words, and a slot
+    // costs less than a node of its own.
+    std::vector<Entry> table;
+    std::size_t used = 0;
+    // The slots of the shared words, longest first; a word that stopped being shared leaves
+    // only when it comes to the front.
+    std::vector<std::size_t> queue;
+
+    std::size_t slot_of(std::wstring_view word) const;
+    void grow();
+    void enqueue(std::size_t slot);
+    bool worse(std::size_t slot, std::size_t other) const;
 };

@@ -3,6 +3,7 @@
 #include "common/DBC.h"
 #include "core/CommonWords.h"
 #include "core/IsLetter.h"
+#include "core/PartingWorkspace.h"
 #include "core/SampleIndex.h"
 
 #include <algorithm>
@@ -23,38 +24,46 @@ struct Span {
 
 class Parting {
 public:
-    Parting(const std::wstring& search, const std::wstring& replace);
+    // The index must have been assigned the two samples.
+    explicit Parting(SampleIndex& index);
 
     // Parts the next piece under the given group; false when no piece can be parted.
     bool part_next(int group);
     std::vector<StringPart> parts(int sample) const;
 
 private:
-    const SampleIndex index;
+    SampleIndex& index;
     const std::wstring& text;
     const std::array<Span, 2> samples;
     std::array<std::vector<Span>, 2> spans;
-    // How far the Unique part holding each position goes on from it; 0 outside Unique parts.
-    std::vector<int> room;
+    std::array<int, 2> free_units;
     CommonWords words;
+    // Cuts whose words and rooms the next round brings up to date: a round that finds one sample
+    // used up, or the group limit, makes that work needless.
+    struct Cut {
+        int sample;
+        Span part;
+        int position;
+        int length;
+    };
+    std::vector<Cut> unsettled;
 
-    bool is_whole_word(int sample, int position, int length) const;
+    std::vector<Span>::const_iterator part_at(int sample, int position) const;
+    bool is_free_whole_word(int sample, int position, int length) const;
     int first_occurrence(int sample, const SampleIndex::Piece& piece, bool whole_word) const;
     void split(int sample, int position, int length, int group);
+    void settle(const Cut& cut);
     void count_words(int sample, int begin, int end, bool add);
 };
 
-Parting::Parting(const std::wstring& search, const std::wstring& replace)
-    : index(search, replace),
+Parting::Parting(SampleIndex& index)
+    : index(index),
       text(index.text()), samples{Span{index.search_begin(), index.search_end(), -1},
-                                  Span{index.replace_begin(), index.replace_end(), -1}},
-      room(text.size(), 0) {
+                                  Span{index.replace_begin(), index.replace_end(), -1}} {
     for (int sample = 0; sample < 2; ++sample) {
         const Span whole = samples[sample];
         spans[sample].push_back(whole);
-        for (int i = whole.begin; i < whole.end; ++i) {
-            room[i] = whole.end - i;
-        }
+        free_units[sample] = whole.end - whole.begin;
         count_words(sample, whole.begin, whole.end, true);
     }
 }
@@ -83,24 +92,33 @@ void Parting::count_words(int sample, int begin, int end, bool add) {
     }
 }
 
-// Whether the letters at [position, position + length) have no letter beside them in their part.
-bool Parting::is_whole_word(int sample, int position, int length) const {
-    const bool starts_part =
-        position == samples[sample].begin || room[position - 1] != room[position] + 1;
-    const bool ends_part = room[position] == length;
-    return (starts_part || !is_letter(text[position - 1])) &&
-           (ends_part || !is_letter(text[position + length]));
+// The part of the sample that holds the position.
+std::vector<Span>::const_iterator Parting::part_at(int sample, int position) const {
+    const std::vector<Span>& list = spans[sample];
+    return std::prev(std::upper_bound(list.begin(), list.end(), position,
+                                      [](int p, const Span& span) { return p < span.begin; }));
 }
 
-// The first acceptable occurrence in the Unique parts of the sample, in text order.
+// Whether [position, position + length) lies in one Unique part with no letter beside it there.
+bool Parting::is_free_whole_word(int sample, int position, int length) const {
+    const Span part = *part_at(sample, position);
+    const int end = position + length;
+    return part.group < 0 && end <= part.end &&
+           (position == part.begin || !is_letter(text[position - 1])) &&
+           (end == part.end || !is_letter(text[end]));
+}
+
+// The first acceptable occurrence in the Unique parts of the sample, in text order. The index's
+// room is exact for the pieces it finds itself and never too small for a word, whose occurrence
+// is checked in full; the check runs only when a candidate comes before the best so far.
 int Parting::first_occurrence(int sample, const SampleIndex::Piece& piece, bool whole_word) const {
     const auto [first, last] = index.occurrence_ranks(piece);
     int found = -1;
     for (int rank = first; rank <= last; ++rank) {
         const int position = index.suffix_at(rank);
         const bool in_sample = position >= samples[sample].begin && position < samples[sample].end;
-        if (in_sample && room[position] >= piece.length && (found < 0 || position < found) &&
-            (!whole_word || is_whole_word(sample, position, piece.length))) {
+        if (in_sample && index.room_at(rank) >= piece.length && (found < 0 || position < found) &&
+            (!whole_word || is_free_whole_word(sample, position, piece.length))) {
             found = position;
         }
     }
@@ -108,33 +126,15 @@ int Parting::first_occurrence(int sample, const SampleIndex::Piece& piece, bool 
     return found;
 }
 
-// Cuts [position, position + length) out of its Unique part as a Common part. Only the words
-// that touch the cut change: the ones inside it go, the ones across its edges become shorter.
+// Cuts [position, position + length) out of its Unique part as a Common part.
 void Parting::split(int sample, int position, int length, int group) {
     std::vector<Span>& list = spans[sample];
-    const auto at =
-        std::prev(std::upper_bound(list.begin(), list.end(), position,
-                                   [](int p, const Span& span) { return p < span.begin; }));
+    const auto at = list.begin() + (part_at(sample, position) - list.cbegin());
     const Span part = *at;
     const int cut_end = position + length;
     DBC_CHECK(part.group < 0 && part.begin <= position && cut_end <= part.end);
-
-    int zone_begin = position;
-    while (zone_begin > part.begin && is_letter(text[zone_begin - 1])) {
-        --zone_begin;
-    }
-    int zone_end = cut_end;
-    while (zone_end < part.end && is_letter(text[zone_end])) {
-        ++zone_end;
-    }
-    count_words(sample, zone_begin, zone_end, false);
-    count_words(sample, zone_begin, position, true);
-    count_words(sample, cut_end, zone_end, true);
-
-    for (int i = part.begin; i < position; ++i) {
-        room[i] = position - i;
-    }
-    std::fill(room.begin() + position, room.begin() + cut_end, 0);
+    unsettled.push_back({sample, part, position, length});
+    free_units[sample] -= length;
 
     std::vector<Span> pieces;
     if (part.begin < position) {
@@ -148,8 +148,33 @@ void Parting::split(int sample, int position, int length, int group) {
     list.insert(next, pieces.begin(), pieces.end());
 }
 
+// Only the words that touch the cut change: the ones inside it go, the ones across its edges
+// become shorter. The index learns which rooms shrank.
+void Parting::settle(const Cut& cut) {
+    const int cut_end = cut.position + cut.length;
+    int zone_begin = cut.position;
+    while (zone_begin > cut.part.begin && is_letter(text[zone_begin - 1])) {
+        --zone_begin;
+    }
+    int zone_end = cut_end;
+    while (zone_end < cut.part.end && is_letter(text[zone_end])) {
+        ++zone_end;
+    }
+    count_words(cut.sample, zone_begin, zone_end, false);
+    count_words(cut.sample, zone_begin, cut.position, true);
+    count_words(cut.sample, cut_end, zone_end, true);
+    index.cut(cut.part.begin, cut.position, cut.length);
+}
+
 bool Parting::part_next(int group) {
-    SampleIndex::Piece piece = index.longest_shared_piece(room);
+    if (free_units[0] == 0 || free_units[1] == 0) {
+        return false;
+    }
+    for (const Cut& cut : unsettled) {
+        settle(cut);
+    }
+    unsettled.clear();
+    SampleIndex::Piece piece = index.longest_shared_piece();
     const std::wstring_view word = words.longest();
     const auto word_length = static_cast<int>(word.size());
     const bool take_word =
@@ -187,7 +212,14 @@ std::vector<StringPart> Parting::parts(int sample) const {
 
 PartedStrings greedy_parting(const std::wstring& search, const std::wstring& replace,
                              unsigned int max_groups) {
-    Parting parting(search, replace);
+    PartingWorkspace workspace;
+    return greedy_parting(search, replace, max_groups, workspace);
+}
+
+PartedStrings greedy_parting(const std::wstring& search, const std::wstring& replace,
+                             unsigned int max_groups, PartingWorkspace& workspace) {
+    workspace.index().assign(search, replace);
+    Parting parting(workspace.index());
     for (unsigned int group = 0; group < max_groups; ++group) {
         if (!parting.part_next(static_cast<int>(group))) {
             break;

@@ -7,6 +7,7 @@
 // linear in the samples.
 
 #include "core/PartedStrings.h"
+#include "core/PartingWorkspace.h"
 
 #include <string>
 
@@ -14,3 +15,6 @@
 // the same limit on the number of groups.
 PartedStrings greedy_parting(const std::wstring& search, const std::wstring& replace,
                              unsigned int max_groups = PartedStrings::unlimited_groups);
+// The same, with the memory that the workspace kept from the previous call.
+PartedStrings greedy_parting(const std::wstring& search, const std::wstring& replace,
+                             unsigned int max_groups, PartingWorkspace& workspace);

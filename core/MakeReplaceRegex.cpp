@@ -29,11 +29,17 @@ PartedStrings part_with_candidates(const std::wstring& search, const std::wstrin
 
 ReplaceRegex make_replace_regex(const std::wstring& search, const std::wstring& replace,
                                 const IRegexFormatting& formatting) {
+    PartingWorkspace workspace;
+    return make_replace_regex(search, replace, formatting, workspace);
+}
+
+ReplaceRegex make_replace_regex(const std::wstring& search, const std::wstring& replace,
+                                const IRegexFormatting& formatting, PartingWorkspace& workspace) {
     DBC_PRECONDITION(!search.empty());
     // No more groups than the language's format strings can refer to.
     const unsigned int max_groups = formatting.max_back_reference();
     const PartedStrings parted = search.size() + replace.size() < engine_from_length
                                      ? part_with_candidates(search, replace, max_groups)
-                                     : greedy_parting(search, replace, max_groups);
+                                     : greedy_parting(search, replace, max_groups, workspace);
     return parted_strings_to_regex(parted, formatting);
 }

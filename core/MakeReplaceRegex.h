@@ -2,6 +2,7 @@
 // The entry point of the inference: a search sample and a replacement sample in, a regular
 // expression and a format string out.
 
+#include "core/PartingWorkspace.h"
 #include "core/ReplaceRegex.h"
 #include "languages/IRegexFormatting.h"
 
@@ -12,3 +13,7 @@
 // Precondition: search is not empty.
 ReplaceRegex make_replace_regex(const std::wstring& search, const std::wstring& replace,
                                 const IRegexFormatting& formatting);
+// The same, with the memory that the workspace kept from the previous call: for callers that
+// infer again and again from long samples.
+ReplaceRegex make_replace_regex(const std::wstring& search, const std::wstring& replace,
+                                const IRegexFormatting& formatting, PartingWorkspace& workspace);

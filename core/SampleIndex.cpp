@@ -5,8 +5,13 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 
 namespace {
+
+std::size_t at(int i) {
+    return static_cast<std::size_t>(i);
+}
 
 bool is_high_surrogate(wchar_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
@@ -16,204 +21,247 @@ bool is_low_surrogate(wchar_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
+std::array<int, 2> larger_rooms(const std::array<int, 2>& a, const std::array<int, 2>& b) {
+    return {std::max(a[0], b[0]), std::max(a[1], b[1])};
+}
+
+// Enough nodes that a shortlist seldom runs out before many rounds have passed, few enough that
+// it stays small beside the index.
+int shortlist_size(int text_size) {
+    return std::max(16, text_size / 32);
+}
+
+} // namespace
+
 // Small codes that keep the order of the code units: 1, 2, ... for the units in ascending order,
-// then the separator; the end mark is 0. Returns the alphabet size.
-int encode(const std::wstring& joined, std::size_t search_size, std::vector<int>& codes) {
-    const std::size_t end_mark = joined.size() - 1;
-    std::vector<int> table(0x10000, 0);
+// then the separator; the end mark is 0. The table from unit to code is cleared after use, so
+// that the next pair finds it empty without clearing all of it.
+void SampleIndex::encode() {
+    code_table.resize(0x10000);
+    const auto in_table = [&](wchar_t unit) {
+        return static_cast<std::size_t>(unit) < code_table.size();
+    };
     std::vector<wchar_t> distinct;
+    const std::size_t end_mark = joined.size() - 1;
     for (std::size_t i = 0; i < end_mark; ++i) {
-        const auto unit = static_cast<std::size_t>(joined[i]);
-        if (i == search_size) {
+        const wchar_t unit = joined[i];
+        if (i == at(search_size)) {
             continue;
         }
-        if (unit >= table.size()) {
-            distinct.push_back(joined[i]);
-        } else if (table[unit] == 0) {
-            table[unit] = 1;
-            distinct.push_back(joined[i]);
+        if (!in_table(unit)) {
+            distinct.push_back(unit);
+        } else if (code_table[static_cast<std::size_t>(unit)] == 0) {
+            code_table[static_cast<std::size_t>(unit)] = 1;
+            distinct.push_back(unit);
         }
     }
     std::sort(distinct.begin(), distinct.end());
     distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
     for (std::size_t k = 0; k < distinct.size(); ++k) {
-        const auto unit = static_cast<std::size_t>(distinct[k]);
-        if (unit < table.size()) {
-            table[unit] = static_cast<int>(k) + 1;
+        if (in_table(distinct[k])) {
+            code_table[static_cast<std::size_t>(distinct[k])] = static_cast<int>(k) + 1;
         }
     }
     const int separator = static_cast<int>(distinct.size()) + 1;
     codes.resize(joined.size());
     for (std::size_t i = 0; i < end_mark; ++i) {
-        const auto unit = static_cast<std::size_t>(joined[i]);
-        if (i == search_size) {
+        const wchar_t unit = joined[i];
+        if (i == at(search_size)) {
             codes[i] = separator;
-        } else if (unit < table.size()) {
-            codes[i] = table[unit];
+        } else if (in_table(unit)) {
+            codes[i] = code_table[static_cast<std::size_t>(unit)];
         } else {
-            const auto at = std::lower_bound(distinct.begin(), distinct.end(), joined[i]);
-            codes[i] = static_cast<int>(at - distinct.begin()) + 1;
+            const auto found = std::lower_bound(distinct.begin(), distinct.end(), unit);
+            codes[i] = static_cast<int>(found - distinct.begin()) + 1;
         }
     }
     codes[end_mark] = 0;
-    return separator + 1;
+    for (const wchar_t unit : distinct) {
+        if (in_table(unit)) {
+            code_table[static_cast<std::size_t>(unit)] = 0;
+        }
+    }
+    make_suffix_array(codes, separator + 1, index);
 }
 
-} // namespace
-
-SampleIndex::SampleIndex(const std::wstring& search, const std::wstring& replace)
-    : search_size(static_cast<int>(search.size())) {
-    joined.reserve(search.size() + replace.size() + 2);
-    joined = search;
+void SampleIndex::assign(const std::wstring& search, const std::wstring& replace) {
+    search_size = static_cast<int>(search.size());
+    joined.assign(search);
     joined += L'\0';
     joined += replace;
     joined += L'\0';
-    std::vector<int> codes;
-    const int alphabet_size = encode(joined, search.size(), codes);
-    index = make_suffix_array(codes, alphabet_size);
+    encode();
 
     const int n = static_cast<int>(joined.size());
-    letters_ahead.assign(joined.size(), 0);
-    for (int i = n - 2; i >= 0; --i) {
-        if (i != search_size && is_letter(joined[i])) {
-            letters_ahead[i] = letters_ahead[i + 1] + 1;
-        }
-    }
-    high_surrogates_behind.assign(joined.size(), 0);
-    for (int i = 0; i < n; ++i) {
-        if (is_high_surrogate(joined[i])) {
-            high_surrogates_behind[i] = (i > 0 ? high_surrogates_behind[i - 1] : 0) + 1;
-        }
-    }
-    build_tree();
-}
-
-// One left-to-right pass over the prefix lengths with a stack of open intervals; a node is
-// numbered when it is opened and placed in post-order when it is closed.
-void SampleIndex::build_tree() {
-    const int n = static_cast<int>(joined.size());
-    const std::vector<int>& prefixes = index.common_prefixes;
-    std::vector<int> depth;
-    std::vector<int> first_rank;
-    std::vector<int> parent;
-    std::vector<int> leaf_node(joined.size());
-    std::vector<int> post_order;
-    struct Open {
-        int depth;
-        int id;
-    };
-    std::vector<Open> open;
-    const auto open_node = [&](int node_depth, int rank) {
-        open.push_back({node_depth, static_cast<int>(depth.size())});
-        depth.push_back(node_depth);
-        first_rank.push_back(rank);
-        parent.push_back(-1);
-        return open.back().id;
-    };
-    open_node(0, 0);
-    for (int i = 1; i <= n; ++i) {
-        const int shared = i < n ? prefixes[i] : 0;
-        const Open before = open.back();
-        int rank = i - 1;
-        int closed = -1;
-        while (shared < open.back().depth) {
-            closed = open.back().id;
-            open.pop_back();
-            post_order.push_back(closed);
-            rank = first_rank[closed];
-            if (shared <= open.back().depth) {
-                parent[closed] = open.back().id;
+    letters.assign(n, [&](int i) { return i != search_size && is_letter(joined[at(i)]); });
+    high_surrogates.assign(n, [&](int i) { return is_high_surrogate(joined[at(n - 1 - i)]); });
+    rooms.assign(
+        n,
+        [&](int rank) {
+            const int position = suffix_at(rank);
+            if (position < search_size) {
+                return search_size - position;
             }
-        }
-        if (shared > open.back().depth) {
-            const int id = open_node(shared, rank);
-            if (closed >= 0) {
-                parent[closed] = id;
-            }
-        }
-        // The suffix of rank i - 1 hangs below the deeper of the intervals on its two sides.
-        leaf_node[index.suffixes[i - 1]] = shared > before.depth ? open.back().id : before.id;
-    }
-    post_order.push_back(open.back().id);
-
-    std::vector<int> place(depth.size());
-    for (std::size_t k = 0; k < post_order.size(); ++k) {
-        place[post_order[k]] = static_cast<int>(k);
-    }
-    node_depth.resize(depth.size());
-    node_first_rank.resize(depth.size());
-    node_parent.resize(depth.size());
-    for (std::size_t k = 0; k < post_order.size(); ++k) {
-        const int id = post_order[k];
-        node_depth[k] = depth[id];
-        node_first_rank[k] = first_rank[id];
-        node_parent[k] = parent[id] < 0 ? -1 : place[parent[id]];
-    }
-    leaf_parent.resize(joined.size());
-    for (std::size_t i = 0; i < joined.size(); ++i) {
-        leaf_parent[i] = place[leaf_node[i]];
-    }
+            return position > search_size ? std::max(0, replace_end() - position) : 0;
+        },
+        [&](int rank) { return suffix_at(rank) > search_size; });
+    cap = std::numeric_limits<int>::max();
+    draw_up_shortlist();
 }
 
 // The longest prefix, at most length long, of the suffix of first_rank that holds a non-letter
 // and does not cut a surrogate pair; 0 when there is none.
 int SampleIndex::usable_length(int first_rank, int length) const {
-    const int position = index.suffixes[first_rank];
-    if (is_low_surrogate(joined[position])) {
+    const int position = suffix_at(first_rank);
+    if (is_low_surrogate(joined[at(position)])) {
         return 0;
     }
-    const int usable = length - high_surrogates_behind[position + length - 1];
-    return usable > letters_ahead[position] ? usable : 0;
+    const int last = position + length - 1;
+    const int n = static_cast<int>(joined.size());
+    const int usable = length - high_surrogates.run_from(n - 1 - last);
+    return usable > letters.run_from(position) ? usable : 0;
 }
 
 // Two suffixes whose lowest common node has depth d share min(d, room of each) units in free
 // text; a node therefore offers the smallest of its depth and the largest room below it in each
-// sample. Children come before parents, so one pass carries the largest rooms upwards.
-SampleIndex::Piece SampleIndex::longest_shared_piece(const std::vector<int>& room) const {
-    DBC_PRECONDITION(room.size() == joined.size());
-    std::vector<int> search_room(node_depth.size(), 0);
-    std::vector<int> replace_room(node_depth.size(), 0);
-    for (int i = 0; i < static_cast<int>(room.size()); ++i) {
-        if (room[i] > 0) {
-            std::vector<int>& rooms = i < search_size ? search_room : replace_room;
-            rooms[leaf_parent[i]] = std::max(rooms[leaf_parent[i]], room[i]);
+// sample, and no more than the cap.
+int SampleIndex::current_length(const Candidate& candidate) const {
+    int reach = std::min(candidate.depth, cap);
+    for (int sample = 0; sample < 2 && reach > 0; ++sample) {
+        reach = std::min(reach, rooms.largest(sample, candidate.first_rank, candidate.last_rank));
+    }
+    return reach > 0 ? usable_length(candidate.first_rank, reach) : 0;
+}
+
+void SampleIndex::raise_threshold(const Candidate& candidate) {
+    if (!has_threshold || candidate.better_than(threshold)) {
+        threshold = candidate;
+        has_threshold = true;
+    }
+}
+
+// A node whose piece is no longer than its parent's depth offers a prefix of the parent's piece,
+// which the parent offers too (its rooms are at least as large), now and in every later round.
+void SampleIndex::consider(const Open& node, int last_rank, int parent_depth) {
+    Candidate candidate{std::min({node.depth, node.room[0], node.room[1], cap}), node.first_rank,
+                        last_rank, node.depth};
+    if (candidate.length <= parent_depth) {
+        return;
+    }
+    const bool full = shortlist.size() >= shortlist_capacity;
+    // Its length so far is a bound on what it offers: a bound that cannot enter the shortlist
+    // stands for the node in the threshold.
+    if (full && !candidate.better_than(shortlist.front())) {
+        raise_threshold(candidate);
+        return;
+    }
+    candidate.length = usable_length(candidate.first_rank, candidate.length);
+    if (candidate.length <= parent_depth) {
+        return;
+    }
+    if (!full) {
+        shortlist.push_back(candidate);
+        std::push_heap(shortlist.begin(), shortlist.end(), Candidate::worst_first);
+    } else if (candidate.better_than(shortlist.front())) {
+        raise_threshold(shortlist.front());
+        std::pop_heap(shortlist.begin(), shortlist.end(), Candidate::worst_first);
+        shortlist.back() = candidate;
+        std::push_heap(shortlist.begin(), shortlist.end(), Candidate::worst_first);
+    } else {
+        raise_threshold(candidate);
+    }
+}
+
+// One pass over the prefix lengths with a stack of open intervals, children closed before their
+// parents, carries up the largest room below each node in each sample.
+void SampleIndex::draw_up_shortlist() {
+    shortlist.clear();
+    shortlist_capacity = at(shortlist_size(static_cast<int>(joined.size())));
+    has_threshold = false;
+    const std::vector<int>& prefixes = index.common_prefixes;
+    const int n = static_cast<int>(joined.size());
+    open.clear();
+    open.push_back({0, 0, {0, 0}});
+    for (int rank = 1; rank <= n; ++rank) {
+        const int shared = rank < n ? prefixes[at(rank)] : 0;
+        std::array<int, 2> room{rooms.room_in(0, rank - 1), rooms.room_in(1, rank - 1)};
+        int first_rank = rank - 1;
+        while (shared < open.back().depth) {
+            Open node = open.back();
+            open.pop_back();
+            node.room = larger_rooms(node.room, room);
+            consider(node, rank - 1, std::max(shared, open.back().depth));
+            room = node.room;
+            first_rank = node.first_rank;
+        }
+        if (shared > open.back().depth) {
+            open.push_back({shared, first_rank, room});
+        } else {
+            open.back().room = larger_rooms(open.back().room, room);
         }
     }
-    Piece best;
-    for (std::size_t node = 0; node < node_depth.size(); ++node) {
-        const int in_search = search_room[node];
-        const int in_replace = replace_room[node];
-        const int shared = std::min({node_depth[node], in_search, in_replace});
-        if (shared > 0 && shared >= best.length) {
-            const int first_rank = node_first_rank[node];
-            const int length = usable_length(first_rank, shared);
-            if (length > best.length ||
-                (length > 0 && length == best.length && first_rank < best.rank)) {
-                best = {length, first_rank};
+    std::make_heap(shortlist.begin(), shortlist.end(), Candidate::best_first);
+}
+
+SampleIndex::Piece SampleIndex::longest_shared_piece() {
+    // Whether the candidate may be worse than a node left off the shortlist.
+    const auto below_threshold = [&](const Candidate& candidate) {
+        return has_threshold && threshold.better_than(candidate);
+    };
+    for (;;) {
+        if (shortlist.empty()) {
+            if (!has_threshold) {
+                cap = 0;
+                return {};
             }
+            draw_up_shortlist();
+            continue;
         }
-        const int parent = node_parent[node];
-        if (parent >= 0) {
-            search_room[parent] = std::max(search_room[parent], in_search);
-            replace_room[parent] = std::max(replace_room[parent], in_replace);
+        Candidate top = shortlist.front();
+        const int length = current_length(top);
+        // Every entry went in no worse than the threshold, and offers only shrink: a top whose
+        // offer still holds beats every node, on the shortlist or off it.
+        if (length == top.length) {
+            cap = length;
+            return {length, top.first_rank};
+        }
+        std::pop_heap(shortlist.begin(), shortlist.end(), Candidate::best_first);
+        shortlist.pop_back();
+        top.length = length;
+        if (length > 0 && !below_threshold(top)) {
+            shortlist.push_back(top);
+            std::push_heap(shortlist.begin(), shortlist.end(), Candidate::best_first);
         }
     }
-    return best;
+}
+
+// A cut changes the room of its own positions, and of the positions before it in its stretch;
+// of those, only the ones less than the cap before the cut can matter to a later piece.
+void SampleIndex::cut(int stretch_begin, int position, int length) {
+    if (cap == 0) {
+        return;
+    }
+    for (int i = position; i < position + length; ++i) {
+        rooms.shrink(rank_of(i), 0);
+    }
+    for (int i = std::max(stretch_begin, position - cap + 1); i < position; ++i) {
+        rooms.shrink(rank_of(i), position - i);
+    }
+    rooms.settle();
 }
 
 std::wstring_view SampleIndex::piece_text(const Piece& piece) const {
-    return std::wstring_view(joined).substr(static_cast<std::size_t>(index.suffixes[piece.rank]),
-                                            static_cast<std::size_t>(piece.length));
+    return std::wstring_view(joined).substr(at(suffix_at(piece.rank)), at(piece.length));
 }
 
 std::pair<int, int> SampleIndex::occurrence_ranks(const Piece& piece) const {
     const std::vector<int>& prefixes = index.common_prefixes;
     int first = piece.rank;
-    while (first > 0 && prefixes[first] >= piece.length) {
+    while (first > 0 && prefixes[at(first)] >= piece.length) {
         --first;
     }
     int last = piece.rank;
-    while (last + 1 < static_cast<int>(prefixes.size()) && prefixes[last + 1] >= piece.length) {
+    while (last + 1 < static_cast<int>(prefixes.size()) && prefixes[at(last + 1)] >= piece.length) {
         ++last;
     }
     return {first, last};

@@ -2,9 +2,19 @@
 // Both samples joined into one indexed text: the suffix array with its tree of shared prefixes
 // answers, for the stretches of text that are still free, which longest piece holding a
 // non-letter the two samples share, and where a given piece occurs.
+//
+// Rounds cost what changed, not the whole index. The free room of each suffix is kept by rank in
+// a tree of maxima, and a cut changes only the rooms within it and just before it. The nodes of
+// the tree of shared prefixes that offer the longest pieces wait in a shortlist, best first, and
+// are checked again only when they come to its top: what a node offers never grows, so a node
+// whose offer still holds at the top is the best. Nodes left off the shortlist offer no more than
+// its threshold; when the shortlist runs out, one pass over the whole index draws it up anew.
 
+#include "core/RoomTree.h"
+#include "core/RunLengths.h"
 #include "core/SuffixArray.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,8 +22,9 @@
 
 class SampleIndex {
 public:
-    // The text is search, one separator, replace, one end mark; positions count in that text.
-    SampleIndex(const std::wstring& search, const std::wstring& replace);
+    // Indexes the samples afresh; the arrays keep their memory from one pair to the next. The text
+    // is search, one separator, replace, one end mark; positions count in that text.
+    void assign(const std::wstring& search, const std::wstring& replace);
 
     const std::wstring& text() const { return joined; }
     int search_begin() const { return 0; }
@@ -27,35 +38,70 @@ public:
         int rank = 0;
     };
 
-    // room[i] is how far the free stretch that holds position i goes on from i (0 where i is not
-    // free); the piece is read inside one free stretch of each sample. The longest such piece that
-    // holds a non-letter and neither begins with the second half of a surrogate pair nor ends with
-    // the first half; among equally long ones the first in code-unit order. Length 0 when none.
-    Piece longest_shared_piece(const std::vector<int>& room) const;
+    // The longest piece read inside one free stretch of each sample that holds a non-letter and
+    // neither begins with the second half of a surrogate pair nor ends with the first half; among
+    // equally long ones the first in code-unit order. Length 0 when none. At first the whole of
+    // each sample is free; cut() takes stretches away.
+    Piece longest_shared_piece();
+    // [position, position + length) of the free stretch that begins at stretch_begin is no longer
+    // free; the stretch now ends at position. Call after longest_shared_piece(), which bounds the
+    // pieces that later calls can find and so the rooms that still matter.
+    void cut(int stretch_begin, int position, int length);
 
     std::wstring_view piece_text(const Piece& piece) const;
     // The ranks, first and last, of the suffixes that begin with the piece.
     std::pair<int, int> occurrence_ranks(const Piece& piece) const;
-    int rank_of(int position) const { return index.ranks[position]; }
-    int suffix_at(int rank) const { return index.suffixes[rank]; }
+    int rank_of(int position) const { return index.ranks[static_cast<std::size_t>(position)]; }
+    int suffix_at(int rank) const { return index.suffixes[static_cast<std::size_t>(rank)]; }
+    // The free room of the suffix of the rank: exact up to the length of the last piece that
+    // longest_shared_piece() found, and never smaller than the true room.
+    int room_at(int rank) const { return rooms.room(rank); }
 
 private:
-    int search_size;
+    // A node of the tree of shared prefixes, the ranks of its suffixes, and what it offers: the
+    // usable length of its shared piece.
+    struct Candidate {
+        int length;
+        int first_rank;
+        int last_rank;
+        int depth;
+
+        // The longer piece; of equally long ones, the first in code-unit order.
+        bool better_than(const Candidate& other) const {
+            return length != other.length ? length > other.length : first_rank < other.first_rank;
+        }
+        // Orders for std::push_heap and its kin: the best, or the worst, at the front.
+        static bool best_first(const Candidate& a, const Candidate& b) { return b.better_than(a); }
+        static bool worst_first(const Candidate& a, const Candidate& b) { return a.better_than(b); }
+    };
+    struct Open {
+        int depth;
+        int first_rank;
+        std::array<int, 2> room;
+    };
+
+    int search_size = 0;
     std::wstring joined;
+    std::vector<int> codes;
+    std::vector<int> code_table;
     SuffixArray index;
-    // From each position, the distance to the first non-letter or the end of its sample.
-    std::vector<int> letters_ahead;
-    // At each position, how many first halves of surrogate pairs end there in a row.
-    std::vector<int> high_surrogates_behind;
+    // How many letters follow each position; how many first halves of surrogate pairs end at
+    // each position, read backwards.
+    RunLengths letters;
+    RunLengths high_surrogates;
+    RoomTree rooms;
+    // No piece found from now on is longer than the last one found.
+    int cap = 0;
+    std::vector<Candidate> shortlist;
+    std::size_t shortlist_capacity = 0;
+    bool has_threshold = false;
+    Candidate threshold{};
+    std::vector<Open> open;
 
-    // The tree of shared prefixes: one node per interval of ranks whose suffixes share a prefix
-    // longer than any suffix outside it shares with them, in post-order (children first).
-    std::vector<int> node_depth;
-    std::vector<int> node_first_rank;
-    std::vector<int> node_parent; // -1 at the root
-    // The deepest node over each position's suffix.
-    std::vector<int> leaf_parent;
-
-    void build_tree();
+    void encode();
+    void draw_up_shortlist();
+    void consider(const Open& node, int last_rank, int parent_depth);
+    void raise_threshold(const Candidate& candidate);
+    int current_length(const Candidate& candidate) const;
     int usable_length(int first_rank, int length) const;
 };

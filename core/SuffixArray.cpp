@@ -132,14 +132,13 @@ void sort_suffixes(const int* s, int* sa, int n, int k) {
 
 } // namespace
 
-SuffixArray make_suffix_array(const std::vector<int>& text, int alphabet_size) {
+void make_suffix_array(const std::vector<int>& text, int alphabet_size, SuffixArray& result) {
     DBC_PRECONDITION(!text.empty() && text.back() == 0);
     DBC_PRECONDITION(text.size() < static_cast<std::size_t>(std::numeric_limits<int>::max() / 2));
     DBC_PRECONDITION(std::count(text.begin(), text.end(), 0) == 1);
     DBC_PRECONDITION(
         std::all_of(text.begin(), text.end(), [&](int c) { return c >= 0 && c < alphabet_size; }));
     const int n = static_cast<int>(text.size());
-    SuffixArray result;
     result.suffixes.resize(text.size());
     if (n == 1) {
         result.suffixes[0] = 0;
@@ -168,5 +167,10 @@ SuffixArray make_suffix_array(const std::vector<int>& text, int alphabet_size) {
             --h;
         }
     }
+}
+
+SuffixArray make_suffix_array(const std::vector<int>& text, int alphabet_size) {
+    SuffixArray result;
+    make_suffix_array(text, alphabet_size, result);
     return result;
 }

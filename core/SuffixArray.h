@@ -16,3 +16,5 @@ struct SuffixArray {
 
 // Precondition: text ends with its only 0, and every code lies in [0, alphabet_size).
 SuffixArray make_suffix_array(const std::vector<int>& text, int alphabet_size);
+// The same into result, whose arrays keep their memory from one text to the next.
+void make_suffix_array(const std::vector<int>& text, int alphabet_size, SuffixArray& result);

@@ -4,9 +4,15 @@ RegexDescription::RegexDescription(const std::wregex& matcher, const std::wstrin
                                    const std::wstring& description, const std::wstring& name)
     : matcher(matcher), regex(regex), description(description), name(name) {}
 
+RegexDescription::RegexDescription(const std::wregex& matcher, const std::wstring& matcher_pattern,
+                                   const std::wstring& regex, const std::wstring& description,
+                                   const std::wstring& name)
+    : matcher(matcher), matcher_pattern(matcher_pattern), regex(regex), description(description),
+      name(name) {}
+
 RegexDescription::RegexDescription(const std::wstring& regex, const std::wstring& description,
                                    const std::wstring& name)
-    : RegexDescription(std::wregex(regex), regex, description, name) {}
+    : RegexDescription(std::wregex(regex), regex, regex, description, name) {}
 
 LanguageElementDescription::LanguageElementDescription(const std::wstring& text,
                                                        const std::wstring& description,

@@ -12,11 +12,18 @@ class RegexDescription {
 public:
     RegexDescription(const std::wregex& matcher, const std::wstring& regex,
                      const std::wstring& description, const std::wstring& name);
+    // matcher_pattern: the text the matcher was compiled from.
+    RegexDescription(const std::wregex& matcher, const std::wstring& matcher_pattern,
+                     const std::wstring& regex, const std::wstring& description,
+                     const std::wstring& name);
     // The matcher is compiled from the regex text itself.
     RegexDescription(const std::wstring& regex, const std::wstring& description,
                      const std::wstring& name);
 
     std::wregex matcher;
+    // The ECMAScript text of the matcher, so that a faster engine can run it on long texts; empty
+    // when the matcher came compiled.
+    std::wstring matcher_pattern;
     std::wstring regex;
     std::wstring description;
     std::wstring name;

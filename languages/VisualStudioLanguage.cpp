@@ -12,7 +12,7 @@ const auto none = Element::None;
 std::vector<RegexDescription> make_regex_descriptions() {
     const auto row = [](const wchar_t* matcher, const wchar_t* regex, const wchar_t* description,
                         const wchar_t* name) {
-        return RegexDescription(compile_matcher(matcher), regex, description, name);
+        return RegexDescription(compile_matcher(matcher), matcher, regex, description, name);
     };
     return {
         row(L"[ ]+", L":Zs+", L"Space separators", L"Space"),

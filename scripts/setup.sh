@@ -9,6 +9,8 @@ packages=(
     libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    fp-utils libchm-dev librsvg2-bin
+    desktop-file-utils appstream man-db dpkg-dev
 )
 
 missing=()

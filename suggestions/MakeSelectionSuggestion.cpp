@@ -1,24 +1,20 @@
 #include "suggestions/MakeSelectionSuggestion.h"
 
 #include "common/DBC.h"
-
-#include <regex>
+#include "suggestions/RowMatcher.h"
+#include "suggestions/SampleText.h"
 
 boost::optional<SelectionSuggestion>
 make_selection_suggestion(const std::wstring& regex_text,
                           const std::vector<RegexDescription>& descriptions,
                           const std::shared_ptr<IRegexFormatting>& formatting) {
     DBC_PRECONDITION(formatting != nullptr);
+    SampleText text(regex_text);
     boost::optional<SelectionSuggestion> proposal;
     for (const auto& row : descriptions) {
-        std::wsmatch match;
-        if (!std::regex_search(regex_text, match, row.matcher)) {
-            continue;
-        }
-        const auto start = static_cast<std::wstring::size_type>(match.position(0));
-        if (!proposal || start <= proposal->start) {
-            proposal = SelectionSuggestion{
-                start, start + static_cast<std::wstring::size_type>(match.length(0))};
+        const auto match = RowMatcher::of(row)->search(text, 0, regex_text.size(), false);
+        if (match && (!proposal || match->begin <= proposal->start)) {
+            proposal = SelectionSuggestion{match->begin, match->end};
         }
     }
     if (proposal) {

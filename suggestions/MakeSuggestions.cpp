@@ -1,74 +1,28 @@
 #include "suggestions/MakeSuggestions.h"
 
 #include "common/DBC.h"
+#include "suggestions/RowMatcher.h"
+#include "suggestions/SampleText.h"
 
-#include <cstdint>
-#include <list>
-#include <regex>
+#include <algorithm>
 #include <string_view>
 
 namespace {
 
-// One piece of the sample during the composite pass. The texts are views into the sample and
-// into the rows, which both outlive the pass, so that splitting a long sample copies no text.
-struct SampleSegment {
-    enum Kind : std::int32_t { Literal = 0, Pattern = 1 };
-
-    explicit SampleSegment(std::wstring_view text) : text(text), kind(Literal) {}
-    SampleSegment(std::wstring_view regex, std::wstring_view name)
-        : regex(regex), name(name), kind(Pattern) {}
-
-    std::wstring_view text;
-    std::wstring_view regex;
-    std::wstring_view name;
-    Kind kind;
-};
-
-// A list, so that a split costs the same wherever it happens in a long sample.
-using SegmentList = std::list<SampleSegment>;
 using ElementList = std::vector<std::shared_ptr<ISuggestionElement>>;
 
-// Splits the first Literal segment in which row finds a match into the text before the match,
-// the row's pattern and the text after it. The search starts at from: the segments before it
-// were searched for this row without a match and have not changed since, so skipping them gives
-// the same split as starting at the front, without searching a long sample over and over.
-// Afterwards, from is the first segment that may still hold a match.
-bool split_first_match(SegmentList& segments, SegmentList::iterator& from,
-                       const RegexDescription& row) {
-    for (auto segment = from; segment != segments.end(); ++segment) {
-        if (segment->kind != SampleSegment::Literal) {
-            continue;
-        }
-        const std::wstring_view text = segment->text;
-        std::match_results<std::wstring_view::const_iterator> match;
-        // An empty match would split off nothing and the caller would never stop, so a row that
-        // can match the empty string claims only its non-empty matches.
-        if (!std::regex_search(text.begin(), text.end(), match, row.matcher,
-                               std::regex_constants::match_not_null)) {
-            continue;
-        }
-        const auto begin = static_cast<std::size_t>(match.position(0));
-        const auto end = begin + static_cast<std::size_t>(match.length(0));
-        from = segments.emplace(segment, row.regex, row.name);
-        if (begin > 0) {
-            from = segments.emplace(from, text.substr(0, begin));
-        }
-        if (end < text.size()) {
-            segment->text = text.substr(end);
-        } else {
-            segments.erase(segment);
-        }
-        return true;
-    }
-    return false;
-}
+// A stretch of the sample that a row claimed in the composite pass, and the row's element.
+struct Claim {
+    std::size_t begin;
+    std::size_t end;
+    std::size_t element;
+};
 
 std::vector<Suggestion>
-whole_sample_suggestions(const std::wstring& sample,
-                         const std::vector<RegexDescription>& descriptions) {
+whole_sample_suggestions(SampleText& sample, const std::vector<RegexDescription>& descriptions) {
     std::vector<Suggestion> result;
     for (const auto& row : descriptions) {
-        if (std::regex_match(sample, row.matcher)) {
+        if (RowMatcher::of(row)->matches(sample)) {
             result.emplace_back(ElementList{
                 std::make_shared<RegexSuggestionElement>(row.regex, row.description, row.name)});
         }
@@ -76,31 +30,90 @@ whole_sample_suggestions(const std::wstring& sample,
     return result;
 }
 
+// Every stretch of the unclaimed text the row finds, leftmost first, each searched for in the
+// unclaimed piece that holds it as a text of its own; empty matches do not count, or a row that
+// can match the empty string would claim nothing forever.
+//
+// A row whose matches depend on nothing but the units they cover is searched for in the rest of
+// the whole text at once, which crosses any number of pieces in one search: a match that lies in
+// one piece is the match a search of that piece finds, one that runs into a claimed stretch is
+// searched for again in its piece alone. Any other row searches each piece, and after a claim the
+// text before it again: it is a text of its own now, and an anchor may match in it.
+void claim_all(SampleText& sample, const RegexDescription& row, std::size_t element,
+               std::vector<Claim>& claims) {
+    const auto matcher = RowMatcher::of(row);
+    const std::size_t size = sample.size();
+    for (std::size_t position = sample.unclaimed_from(0); position < size;
+         position = sample.unclaimed_from(position)) {
+        boost::optional<Match> found;
+        if (!matcher->reads_only_its_match()) {
+            const std::size_t piece_end = sample.next_claimed(position, size);
+            found = matcher->search(sample, position, piece_end, true);
+            if (!found) {
+                position = piece_end;
+                continue;
+            }
+        } else {
+            found = matcher->search(sample, position, size, true);
+            if (!found) {
+                return;
+            }
+            const std::size_t begin = sample.unclaimed_from(found->begin);
+            if (begin != found->begin) {
+                position = begin;
+                continue;
+            }
+            const std::size_t end = sample.next_claimed(found->begin, found->end);
+            if (end < found->end) {
+                found = matcher->search(sample, found->begin, end, true);
+                if (!found) {
+                    position = end;
+                    continue;
+                }
+            }
+        }
+        claims.push_back({found->begin, found->end, element});
+        sample.claim(found->begin, found->end);
+        if (matcher->reads_only_its_match()) {
+            position = found->end;
+        }
+    }
+}
+
 // The rows are applied from the last to the first, so a later row claims text before an earlier
 // one can (a quoted string before the words inside it).
-std::vector<Suggestion> composite_suggestions(const std::wstring& sample,
+std::vector<Suggestion> composite_suggestions(SampleText& sample,
                                               const std::vector<RegexDescription>& descriptions,
                                               const IRegexFormatting& formatting) {
-    SegmentList segments{SampleSegment(sample)};
+    // Every claim of a row shares the row's element, which never changes.
+    ElementList row_elements;
+    std::vector<Claim> claims;
     for (auto row = descriptions.rbegin(); row != descriptions.rend(); ++row) {
-        auto from = segments.begin();
-        while (split_first_match(segments, from, *row)) {
-        }
+        row_elements.push_back(
+            std::make_shared<RegexSuggestionElement>(row->regex, std::wstring(), row->name));
+        claim_all(sample, *row, row_elements.size() - 1, claims);
     }
-    if (segments.size() == 1 && segments.front().kind == SampleSegment::Literal) {
+    if (claims.empty()) {
         return {};
     }
+    std::sort(claims.begin(), claims.end(),
+              [](const Claim& a, const Claim& b) { return a.begin < b.begin; });
     ElementList elements;
-    for (const auto& segment : segments) {
-        if (segment.kind == SampleSegment::Literal) {
-            const std::wstring text(segment.text);
+    const std::wstring_view text(sample.text());
+    const auto add_literal = [&](std::size_t begin, std::size_t end) {
+        if (begin < end) {
+            const std::wstring literal(text.substr(begin, end - begin));
             elements.push_back(
-                std::make_shared<TextSuggestionElement>(formatting.escape_regex(text), text));
-        } else {
-            elements.push_back(std::make_shared<RegexSuggestionElement>(
-                std::wstring(segment.regex), std::wstring(), std::wstring(segment.name)));
+                std::make_shared<TextSuggestionElement>(formatting.escape_regex(literal), literal));
         }
+    };
+    std::size_t position = 0;
+    for (const Claim& claim : claims) {
+        add_literal(position, claim.begin);
+        elements.push_back(row_elements[claim.element]);
+        position = claim.end;
     }
+    add_literal(position, text.size());
     return {Suggestion(elements)};
 }
 
@@ -113,7 +126,8 @@ std::vector<Suggestion> make_suggestions(const std::wstring& text,
     if (formatting->has_special_characters(text)) {
         return {};
     }
-    const std::wstring sample = formatting->unescape_regex(text);
+    const std::wstring unescaped = formatting->unescape_regex(text);
+    SampleText sample(unescaped);
     std::vector<Suggestion> result = whole_sample_suggestions(sample, descriptions);
     if (result.empty()) {
         result = composite_suggestions(sample, descriptions, *formatting);

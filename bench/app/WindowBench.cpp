@@ -9,6 +9,8 @@
 #include "settings/QStringConversion.h"
 #include "settings/Settings.h"
 
+#include <algorithm>
+#include <chrono>
 #include <locale>
 #include <random>
 #include <string>
@@ -18,6 +20,7 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
@@ -71,6 +74,19 @@ Samples make_samples(std::size_t size) {
     return samples;
 }
 
+// Printable ASCII characters drawn at random, and the same text reversed: few long common pieces,
+// many escapes, so the regex is a fifth longer than the sample and styled in many short runs.
+Samples make_reversed_samples(std::size_t size) {
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<int> printable(0x20, 0x7E);
+    Samples samples;
+    for (std::size_t i = 0; i < size; ++i) {
+        samples.search += static_cast<wchar_t>(printable(random));
+    }
+    samples.replace.assign(samples.search.rbegin(), samples.search.rend());
+    return samples;
+}
+
 const LanguageFactory& factory() {
     static const LanguageFactory instance;
     return instance;
@@ -96,6 +112,7 @@ struct Window {
         replace_with_box = window.findChild<QLineEdit*>("replace_with_box");
         regex_box = window.findChild<RichTextBox*>("regex_box");
         suggestions_list = window.findChild<QTreeWidget*>("suggestions_list");
+        busy_status = window.findChild<QWidget*>("busy_status");
         QApplication::processEvents();
     }
 
@@ -104,15 +121,50 @@ struct Window {
         settle();
     }
 
-    void select(std::size_t start, std::size_t end) {
-        QTextCursor cursor = regex_box->textCursor();
-        cursor.setPosition(rich_box_position(*regex_box, start));
-        cursor.setPosition(rich_box_position(*regex_box, end), QTextCursor::KeepAnchor);
-        regex_box->setTextCursor(cursor);
-    }
+    void select(std::size_t start, std::size_t end) { regex_box->select(start, end); }
 
     // Delivers what the step posted, painting what it changed, as the next frame would.
     static void settle() { QApplication::processEvents(); }
+
+    // Presses the key for the character, or Backspace when the last turn typed it, and settles.
+    static void type_in_turn(QWidget* box, Qt::Key key, const QString& character, bool& typed) {
+        QKeyEvent press(QEvent::KeyPress, typed ? Qt::Key_Backspace : key, Qt::NoModifier,
+                        typed ? QString() : character);
+        QApplication::sendEvent(box, &press);
+        typed = !typed;
+        settle();
+    }
+
+    // No long work under way: the status bar's note of it is hidden.
+    bool idle() const { return busy_status == nullptr || busy_status->isHidden(); }
+
+    // Takes the step and settles it, then turns the event loop until the window is idle and
+    // done() holds; returns the longest time the event loop stood still meanwhile, the step and
+    // its settling included.
+    template <typename Step, typename Done>
+    std::chrono::duration<double> run_until_idle(const Step& step, const Done& done) {
+        using Clock = std::chrono::steady_clock;
+        auto step_start = Clock::now();
+        step();
+        settle();
+        std::chrono::duration<double> longest = Clock::now() - step_start;
+        while (!idle() || !done()) {
+            step_start = Clock::now();
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            longest = std::max<std::chrono::duration<double>>(longest, Clock::now() - step_start);
+        }
+        return longest;
+    }
+    template <typename Step>
+    std::chrono::duration<double> run_until_idle(const Step& step) {
+        return run_until_idle(step, [] { return true; });
+    }
+
+    // Makes the regex and waits until the regex box shows the expected one.
+    std::chrono::duration<double> make_and_wait(const std::wstring& expected) {
+        return run_until_idle([this] { window.make_regex(); },
+                              [&] { return regex_box->text() == expected; });
+    }
 
     Settings settings;
     MainWindow window;
@@ -120,6 +172,7 @@ struct Window {
     QLineEdit* replace_with_box;
     RichTextBox* regex_box;
     QTreeWidget* suggestions_list;
+    QWidget* busy_status;
 };
 
 // Two regexes in turn, so that each rewrite replaces the box's text and rebuilds its document.
@@ -136,38 +189,53 @@ void BM_RichBoxFormat(benchmark::State& state) {
     box.setFont(font);
     box.resize(600, 40);
     box.show();
-    bool formatting_box = false;
-    rich_box_format(box, blocks[0], formatting_box);
+    box.format(blocks[0]);
     // A selection in the middle that every rewrite must put back.
-    QTextCursor cursor(box.document());
-    cursor.setPosition(rich_box_position(box, length / 2));
-    cursor.setPosition(rich_box_position(box, length / 2 + 10), QTextCursor::KeepAnchor);
-    box.setTextCursor(cursor);
+    box.select(length / 2, length / 2 + 10);
     std::size_t turn = 0;
     for (auto _ : state) {
-        rich_box_format(box, blocks[++turn % 2], formatting_box);
+        box.format(blocks[++turn % 2]);
         Window::settle();
     }
     state.counters["blocks"] = static_cast<double>(blocks[0].size());
 }
 
-// Two search samples in turn, so that each click shows a new regex and format string.
-void BM_MakeRegex(benchmark::State& state) {
-    const Samples samples = make_samples(static_cast<std::size_t>(state.range(0)));
-    const QString searches[] = {to_qstring(samples.search), to_qstring(L"x" + samples.search)};
+// Two search samples in turn, so that each click shows a new regex and format string: the time
+// from the click to the shown result; "stall" is the longest time meanwhile that the window did
+// not answer.
+void run_make_regex(benchmark::State& state, const Samples& samples) {
+    const std::wstring searches[] = {samples.search, L"x" + samples.search};
+    std::wstring expected[2];
+    for (int i = 0; i < 2; ++i) {
+        expected[i] =
+            make_replace_regex(searches[i], samples.replace, factory().regex_formatting(language))
+                .regex;
+    }
     Window ui;
     ui.replace_with_box->setText(to_qstring(samples.replace));
     std::size_t turn = 0;
+    std::chrono::duration<double> stall{};
     for (auto _ : state) {
         state.PauseTiming();
-        ui.search_for_box->setText(searches[++turn % 2]);
+        ++turn;
+        ui.search_for_box->setText(to_qstring(searches[turn % 2]));
         ui.settle();
         state.ResumeTiming();
-        ui.window.make_regex();
-        ui.settle();
+        stall = std::max(stall, ui.make_and_wait(expected[turn % 2]));
     }
-    state.counters["regex"] = static_cast<double>(rich_text_box_text(*ui.regex_box).size());
+    state.counters["regex"] = static_cast<double>(expected[0].size());
     state.counters["rows"] = ui.suggestions_list->topLevelItemCount();
+    state.counters["stall_ms"] = stall.count() * 1000;
+}
+
+// Words, numbers and punctuation, the replacement in reverse word order.
+void BM_MakeRegex(benchmark::State& state) {
+    run_make_regex(state, make_samples(static_cast<std::size_t>(state.range(0))));
+}
+
+// Printable characters at random and the same text reversed.
+void BM_MakeRegexReversed(benchmark::State& state) {
+    run_make_regex(state, make_reversed_samples(static_cast<std::size_t>(state.range(0))));
 }
 
 // One key press in the middle of the regex, typing a character or taking it back in turn: a
@@ -191,12 +259,59 @@ void BM_Keystroke(benchmark::State& state) {
     ui.select(caret, caret);
     bool typed = false;
     for (auto _ : state) {
-        QKeyEvent press(QEvent::KeyPress, typed ? Qt::Key_Backspace : key, Qt::NoModifier,
-                        typed ? QString() : character);
-        QApplication::sendEvent(ui.regex_box, &press);
-        typed = !typed;
-        ui.settle();
+        Window::type_in_turn(ui.regex_box, key, character, typed);
     }
+}
+
+// The window after making the regex of printable characters and their reverse, as a user pastes
+// and makes it.
+struct MadeWindow : Window {
+    explicit MadeWindow(std::size_t size) {
+        const Samples samples = make_reversed_samples(size);
+        search_for_box->setText(to_qstring(samples.search));
+        replace_with_box->setText(to_qstring(samples.replace));
+        regex = make_replace_regex(samples.search, samples.replace,
+                                   factory().regex_formatting(language))
+                    .regex;
+        make_and_wait(regex);
+    }
+
+    std::wstring regex;
+};
+
+// One key press in the middle of a made regex, a letter typed after a letter or taken back in
+// turn.
+void BM_KeystrokeInMadeRegex(benchmark::State& state) {
+    MadeWindow ui(static_cast<std::size_t>(state.range(0)));
+    const std::size_t letter =
+        ui.regex.find_first_of(L"abcdefghijklmnopqrstuvwxyz", ui.regex.size() / 2);
+    ui.select(letter + 1, letter + 1);
+    ui.settle();
+    bool typed = false;
+    for (auto _ : state) {
+        Window::type_in_turn(ui.regex_box, Qt::Key_X, QStringLiteral("x"), typed);
+    }
+    state.counters["regex"] = static_cast<double>(ui.regex.size());
+}
+
+// Ctrl+A in a made regex, until the window answers again; the caret goes back to the start
+// between the steps, untimed.
+void BM_SelectAllInMadeRegex(benchmark::State& state) {
+    MadeWindow ui(static_cast<std::size_t>(state.range(0)));
+    ui.regex_box->setFocus();
+    std::chrono::duration<double> stall{};
+    for (auto _ : state) {
+        state.PauseTiming();
+        ui.select(0, 0);
+        ui.settle();
+        state.ResumeTiming();
+        stall = std::max(stall, ui.run_until_idle([&] {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
+            QApplication::sendEvent(ui.regex_box, &press);
+        }));
+    }
+    state.counters["regex"] = static_cast<double>(ui.regex.size());
+    state.counters["stall_ms"] = stall.count() * 1000;
 }
 
 // One key press at the end of the search sample, which the window does not restyle.
@@ -208,17 +323,13 @@ void BM_SampleKeystroke(benchmark::State& state) {
     ui.settle();
     bool typed = false;
     for (auto _ : state) {
-        QKeyEvent press(QEvent::KeyPress, typed ? Qt::Key_Backspace : Qt::Key_X, Qt::NoModifier,
-                        typed ? QString() : QStringLiteral("x"));
-        QApplication::sendEvent(ui.search_for_box, &press);
-        typed = !typed;
-        ui.settle();
+        Window::type_in_turn(ui.search_for_box, Qt::Key_X, QStringLiteral("x"), typed);
     }
 }
 
-// A selection change that refills the suggestions: a few words in the middle of the regex, or
-// nearly all of a regex without groups, where the list shows a suggestion as long as the
-// selection. The selection runs from space to space, so it holds whole escapes.
+// A selection change that refills the suggestions, until they are shown: a few words in the
+// middle of the regex, or nearly all of a regex without groups, where the list shows a suggestion
+// as long as the selection. The selection runs from space to space, so it holds whole escapes.
 void BM_SelectionChange(benchmark::State& state) {
     const auto length = static_cast<std::size_t>(state.range(0));
     const bool long_selection = state.range(1) != 0;
@@ -228,13 +339,15 @@ void BM_SelectionChange(benchmark::State& state) {
     Window ui;
     ui.fill_regex_box(regex);
     bool other = false;
+    std::chrono::duration<double> stall{};
     for (auto _ : state) {
         // Two selections in turn, so that each step changes it.
-        ui.select(start + (other ? 1 : 0), end);
+        stall =
+            std::max(stall, ui.run_until_idle([&] { ui.select(start + (other ? 1 : 0), end); }));
         other = !other;
-        ui.settle();
     }
     state.counters["selected"] = static_cast<double>(end - start);
+    state.counters["stall_ms"] = stall.count() * 1000;
     state.counters["rows"] = ui.suggestions_list->topLevelItemCount();
 }
 
@@ -242,10 +355,17 @@ void BM_SelectionChange(benchmark::State& state) {
 
 BENCHMARK(BM_RichBoxFormat)->Arg(2000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MakeRegex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeRegexReversed)
+    ->Arg(100000)
+    ->Arg(1 << 20)
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Keystroke)
     ->ArgsProduct({{2000, 20000, 100000}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_SampleKeystroke)->Arg(2000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeystrokeInMadeRegex)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SelectAllInMadeRegex)->Arg(1 << 20)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SampleKeystroke)->Arg(2000)->Arg(100000)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectionChange)->ArgsProduct({{2000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {

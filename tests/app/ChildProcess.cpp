@@ -1,5 +1,6 @@
 #include "tests/app/ChildProcess.h"
 
+#include "app/BackgroundJob.h"
 #include "app/MainWindow.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -43,6 +46,43 @@ int failed_check_in_the_window() {
     return 0;
 }
 
+// The window as it opens on the screen, in device pixels: the screen's available area, the
+// window's frame and its content, one line each.
+int window_placement() {
+    Settings settings;
+    MainWindow window(settings);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    const qreal scale = window.devicePixelRatio();
+    const auto print = [scale](const char* name, const QRect& rect) {
+        const QRect pixels(rect.topLeft() * scale, rect.size() * scale);
+        std::printf("%s %d %d %d %d\n", name, pixels.x(), pixels.y(), pixels.width(),
+                    pixels.height());
+    };
+    print("available", window.screen()->availableGeometry());
+    print("frame", window.frameGeometry());
+    print("content", window.geometry());
+    return 0;
+}
+
+int failed_check_in_background_work() {
+    WPFAssertHandler handler;
+    DBC::set_assert_handler(&handler);
+    QTimer acknowledger;
+    acknowledge_reports(acknowledger);
+    BackgroundJob job;
+    job.start(
+        BackgroundJob::Run::in_background,
+        [] {
+            DBC_CHECK(false);
+            return 0;
+        },
+        [](int) {});
+    return QCoreApplication::exec();
+}
+
 int exception_escaping_the_run() {
     QTimer acknowledger;
     acknowledge_reports(acknowledger);
@@ -63,9 +103,10 @@ int read_and_choose_language() {
 
 int exception_escaping_a_thread() {
     std::set_terminate(on_thread_unhandled_exception);
-    std::thread worker([] { throw std::runtime_error("worker failed"); });
-    worker.join();
-    return 0;
+    QTimer acknowledger;
+    acknowledge_reports(acknowledger);
+    std::thread([] { throw std::runtime_error("worker failed"); }).detach();
+    return QCoreApplication::exec();
 }
 
 } // namespace
@@ -73,6 +114,9 @@ int exception_escaping_a_thread() {
 int run_child(const char* mode) {
     if (std::strcmp(mode, "--child-failed-check") == 0) {
         return failed_check_in_the_window();
+    }
+    if (std::strcmp(mode, "--child-failed-check-in-background") == 0) {
+        return failed_check_in_background_work();
     }
     if (std::strcmp(mode, "--child-main-exception") == 0) {
         return exception_escaping_the_run();
@@ -83,12 +127,16 @@ int run_child(const char* mode) {
     if (std::strcmp(mode, "--child-read-and-choose-language") == 0) {
         return read_and_choose_language();
     }
+    if (std::strcmp(mode, "--child-window-placement") == 0) {
+        return window_placement();
+    }
     std::fprintf(stderr, "unknown child mode %s\n", mode);
     return 2;
 }
 
-ChildResult run_child_process(const QString& mode) {
+ChildResult run_child_process(const QString& mode, const QProcessEnvironment& environment) {
     QProcess child;
+    child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {mode});
     if (!child.waitForFinished(60000)) {
         // A child that hangs is ended, and shows as crashed.

@@ -4,21 +4,28 @@
 #include "languages/LanguageFactory.h"
 #include "settings/QStringConversion.h"
 #include "settings/UserRegistryKey.h"
+#include "suggestions/MakeSuggestions.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/OpenedUrls.h"
+#include "tests/app/ScopedDesktop.h"
 #include "tests/app/WindowUnderTest.h"
 
 #include <memory>
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStyledItemDelegate>
 #include <QTest>
+#include <QTextBrowser>
+#include <QThreadPool>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -40,23 +47,17 @@ QStringList checked_entries(QMenu& menu) {
     return checked;
 }
 
+// A text long enough to be worked on in the background.
+QString long_text() {
+    return QStringLiteral("abc 123, ").repeated(4000);
+}
+
 void store_language(const char* text) {
     QVERIFY(UserRegistryKey(L"Software\\Sorvexa\\Varnel\\1.0")
                 .set_string(L"Language", to_wstring(QString::fromLatin1(text))));
 }
 
 } // namespace
-
-// Receives the addresses the window hands to the desktop.
-class OpenedAddresses : public QObject {
-    Q_OBJECT
-
-public:
-    QList<QUrl> urls;
-
-public slots:
-    void open(const QUrl& url) { urls.append(url); }
-};
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -463,10 +464,10 @@ private slots:
     }
 
     void help_entries_open_documents_beside_the_executable() {
+        const ScopedDesktop desktop;
+        desktop.register_help_viewer();
         start_window();
-        OpenedAddresses opened;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
-        QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &opened, "open");
+        const OpenedUrls opened({QStringLiteral("file"), QStringLiteral("mailto")});
         const QDir directory(QCoreApplication::applicationDirPath());
 
         ui->regex_box->setFocus();
@@ -474,21 +475,284 @@ private slots:
         ui->menu_entry("Help", "Help")->trigger();
         ui->menu_entry("Help", "License")->trigger();
         ui->menu_entry("Help", "E-mail Support")->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
 
-        QCOMPARE(opened.urls.size(), 4);
-        QCOMPARE(opened.urls.at(0), QUrl::fromLocalFile(directory.filePath("Help.chm")));
-        QCOMPARE(opened.urls.at(1), QUrl::fromLocalFile(directory.filePath("Help.chm")));
-        QCOMPARE(opened.urls.at(2), QUrl::fromLocalFile(directory.filePath("license.html")));
-        QCOMPARE(opened.urls.at(3).scheme(), QStringLiteral("mailto"));
-        QCOMPARE(opened.urls.at(3).query(), QStringLiteral("Subject=Varnel"));
+        QCOMPARE(opened.urls,
+                 (QList<QUrl>{QUrl::fromLocalFile(directory.filePath("Help.chm")),
+                              QUrl::fromLocalFile(directory.filePath("Help.chm")),
+                              QUrl::fromLocalFile(directory.filePath("license.html")),
+                              QUrl(QStringLiteral("mailto:support@sorvexa.dev?Subject=Varnel"))}));
         QStringList help_entries;
         for (QAction* entry : ui->menu(QStringLiteral("Help"))->actions()) {
             help_entries.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
         }
         QCOMPARE(help_entries,
                  (QStringList{"Help", "-", "E-mail Support", "License", "-", "About"}));
+    }
+
+    // Samples this long are worked on in the background: the window shows that it is busy and
+    // takes what the user does meanwhile; only the latest request's result is shown.
+    void long_work_goes_on_in_the_background_data() {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::addColumn<QString>("shown");
+        const std::wstring long_sample = to_wstring(long_text());
+        const auto regex_of = [](const std::wstring& search) {
+            return to_qstring(make_replace_regex(search, L"",
+                                                 LanguageFactory().regex_formatting(
+                                                     LanguageFactory::Language::VisualStudio))
+                                  .regex);
+        };
+        QTest::newRow("nothing") << QString() << regex_of(long_sample);
+        QTest::newRow("Escape") << QStringLiteral("escape") << QString();
+        QTest::newRow("a short sample made") << QStringLiteral("make") << regex_of(L"John Smith");
+        QTest::newRow("the regex box edited") << QStringLiteral("edit") << QStringLiteral("x");
+    }
+    void long_work_goes_on_in_the_background() {
+        QFETCH(QString, meanwhile);
+        QFETCH(QString, shown);
+        start_window();
+        ui->search_for_box->setText(long_text());
+        QTest::mouseClick(ui->make_regex_button, Qt::LeftButton);
+        // The result comes through the event loop, which has not turned since the click.
+        QCOMPARE(ui->busy_note(),
+                 QStringLiteral("Making the regular expression\u2026 Esc to cancel"));
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QString());
+
+        if (meanwhile == QLatin1String("escape")) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            QCOMPARE(ui->busy_note(), QString());
+        } else if (meanwhile == QLatin1String("make")) {
+            ui->search_for_box->setText(QStringLiteral("John Smith"));
+            QTest::mouseClick(ui->make_regex_button, Qt::LeftButton);
+        } else if (meanwhile == QLatin1String("edit")) {
+            QTest::keyClicks(ui->regex_box, QStringLiteral("x"));
+        }
+        // Whatever the work still hands over arrives now.
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(ui->wait_until_idle());
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), shown);
+    }
+
+    void long_selections_get_their_suggestions_in_the_background() {
+        start_window();
+        QGuiApplication::clipboard()->setText(long_text());
+        ui->regex_box->setFocus();
+        QTest::keyClick(ui->regex_box, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(ui->regex_box, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(ui->busy_note(), QStringLiteral("Finding suggestions\u2026 Esc to cancel"));
+        QCOMPARE(ui->suggestions_list->topLevelItemCount(), 0);
+
+        QVERIFY(ui->wait_until_idle());
+        const LanguageFactory factory;
+        QStringList expected;
+        for (const Suggestion& suggestion : make_suggestions(
+                 to_wstring(long_text()),
+                 factory.regex_language(LanguageFactory::Language::VisualStudio)
+                     .regex_descriptions(),
+                 factory.regex_formatting_ptr(LanguageFactory::Language::VisualStudio))) {
+            expected.append(to_qstring(suggestion.regex()) + QStringLiteral(" | ") +
+                            to_qstring(suggestion.long_description()));
+        }
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(ui->suggestion_rows(), expected);
+    }
+
+    void f1_without_a_help_viewer_opens_the_help_window() {
+        const ScopedDesktop desktop;
+        start_window();
+        ui->search_for_box->setFocus();
+        QTest::keyClick(ui->search_for_box, Qt::Key_F1);
+        auto* viewer = ui->window.findChild<QMainWindow*>(QStringLiteral("help_viewer"));
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->findChild<QTextBrowser*>()->documentTitle(),
+                 QStringLiteral("Welcome to Varnel"));
+    }
+
+    void about_box_is_modal_over_the_window_and_gives_focus_back() {
+        start_window();
+        ui->window.move(200, 150);
+        QPointer<QDialog> about;
+        QRect about_frame;
+        QTimer::singleShot(0, [&] {
+            about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (about) {
+                about_frame = about->frameGeometry();
+                about->close();
+            }
+        });
+        ui->menu_entry("Help", "About")->trigger();
+        QVERIFY(about.isNull()); // destroyed once the menu entry's handler returns
+        QVERIFY(about_frame.isValid());
+        QVERIFY((about_frame.center() - ui->window.frameGeometry().center()).manhattanLength() <=
+                2);
+        QTRY_COMPARE(QApplication::activeWindow(), &ui->window);
+    }
+
+    void window_carries_the_icon() {
+        start_window();
+        QVERIFY(!ui->window.windowIcon().isNull());
+        QCOMPARE(ui->window.windowIcon().availableSizes().size(), 7);
+    }
+
+    // What the user does: make, apply, break the regex, take it all back and again.
+    void the_check_follows_apply_typing_undo_and_redo() {
+        start_window();
+        QCOMPARE(ui->check_line(), QString());
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        const QString rebuilds = QStringLiteral(
+            "\u2713 Turns Search for into \u201CSmith, John\u201D, as in Replace with");
+        QCOMPARE(ui->check_line(), rebuilds);
+        QTest::mouseClick(ui->apply_button, Qt::LeftButton);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}"));
+        QCOMPARE(ui->check_line(), rebuilds);
+        QTest::keyClick(ui->regex_box, Qt::Key_End);
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("("));
+        const QString invalid =
+            QStringLiteral("\u2717 The regular expression is not valid at character 15: missing )");
+        QCOMPARE(ui->check_line(), invalid);
+
+        QWidget* focus = QApplication::focusWidget();
+        QCOMPARE(focus, ui->regex_box);
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}"));
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{John}{ }{Smith}"));
+        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), QStringLiteral("John"));
+        QCOMPARE(ui->check_line(), rebuilds);
+
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}"));
+        QTest::keyClick(focus, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}("));
+        QCOMPARE(ui->check_line(), invalid);
+    }
+
+    void the_check_follows_every_change_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        const QString differs = QStringLiteral(
+            "\u2260 Turns Search for into \u201CSmith, John%1\u201D, which differs from Replace "
+            "with at character 12");
+        QTest::newRow("Replace with") << "replace_with_box" << false << "!" << differs.arg("");
+        QTest::newRow("Search for") << "search_for_box" << false << "!" << differs.arg("!");
+        QTest::newRow("format") << "format_box" << false << "!" << differs.arg("!");
+        QTest::newRow("a regex that does not match")
+            << "regex_box" << false << "!"
+            << "\u2205 The regular expression does not match Search for";
+        QTest::newRow("a format naming a group the regex lacks")
+            << "format_box" << true << "\\4"
+            << "\u2717 The format string is not valid at character 1: the format refers to "
+               "group 4, but the regular expression has 3 groups";
+        QTest::newRow("no regex") << "regex_box" << true << ""
+                                  << "";
+    }
+    void the_check_follows_every_change() {
+        QFETCH(QString, box);
+        QFETCH(bool, whole);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        start_window();
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        QWidget* target = ui->window.findChild<QWidget*>(box);
+        QVERIFY(target);
+        target->setFocus();
+        if (whole) {
+            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        } else {
+            QTest::keyClick(target, Qt::Key_End);
+        }
+        if (typed.isEmpty()) {
+            QTest::keyClick(target, Qt::Key_Delete);
+        }
+        WindowUnderTest::type(target, typed);
+        QCOMPARE(ui->check_line(), line);
+    }
+
+    // Each change is one step back, whichever way the user asks: the keys or the box's menu.
+    void undo_takes_back_one_change_at_a_time_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("by_menu");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Apply") << "apply" << false << "regex_box";
+        QTest::newRow("Apply, by the menu") << "apply" << true << "regex_box";
+        QTest::newRow("a menu element") << "element" << false << "regex_box";
+        QTest::newRow("a run of typing") << "typing" << false << "regex_box";
+        QTest::newRow("typing in the format box, by the menu") << "format" << true << "format_box";
+        QTest::newRow("another language") << "language" << false << "regex_box";
+    }
+    void undo_takes_back_one_change_at_a_time() {
+        QFETCH(QString, change);
+        QFETCH(bool, by_menu);
+        QFETCH(QString, focus);
+        start_window();
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        const auto shown = [this] {
+            return QStringList{WindowUnderTest::text(*ui->regex_box),
+                               WindowUnderTest::selected_text(*ui->regex_box),
+                               WindowUnderTest::text(*ui->format_box),
+                               checked_entries(*ui->menu(QStringLiteral("Language"))).join(""),
+                               ui->check_line()};
+        };
+        const QStringList made = shown();
+        if (change == QLatin1String("apply")) {
+            QTest::mouseClick(ui->apply_button, Qt::LeftButton);
+        } else if (change == QLatin1String("element")) {
+            ui->menu_entry("Characters", ":b")->trigger();
+        } else if (change == QLatin1String("typing")) {
+            WindowUnderTest::type(ui->regex_box, QStringLiteral("Jo"));
+            QTest::keyClick(ui->regex_box, Qt::Key_Backspace);
+            WindowUnderTest::type(ui->regex_box, QStringLiteral("ane"));
+        } else if (change == QLatin1String("format")) {
+            ui->format_box->setFocus();
+            WindowUnderTest::type(ui->format_box, QStringLiteral("!!"));
+        } else {
+            ui->menu_entry("Language", "ECMAScript")->trigger();
+        }
+        const QStringList changed = shown();
+        QVERIFY(changed.at(0) != made.at(0) || changed.at(2) != made.at(2));
+
+        RichTextBox* box = ui->window.findChild<RichTextBox*>(focus);
+        QCOMPARE(QApplication::focusWidget(), box);
+        if (by_menu) {
+            QVERIFY(!WindowUnderTest::use_context_menu(*box, QStringLiteral("&Redo")));
+            QVERIFY(WindowUnderTest::use_context_menu(*box, QStringLiteral("&Undo")));
+        } else {
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        }
+        QCOMPARE(shown(), made);
+        QCOMPARE(QApplication::focusWidget(), box);
+        if (by_menu) {
+            QVERIFY(WindowUnderTest::use_context_menu(*box, QStringLiteral("&Redo")));
+        } else {
+            QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+        }
+        QCOMPARE(shown(), changed);
+    }
+
+    // Another language with no sample makes nothing again and is no step: undoing what follows it
+    // keeps it.
+    void undo_keeps_a_language_chosen_without_a_sample() {
+        start_window();
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("(a)"));
+        ui->menu_entry("Language", "ECMAScript")->trigger();
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("b"));
+        QTest::keyClick(ui->regex_box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("(a)"));
+        QCOMPARE(checked_entries(*ui->menu(QStringLiteral("Language"))),
+                 QStringList{QStringLiteral("ECMAScript")});
+    }
+
+    // A check of long samples waits for a pause in the typing and runs in the background.
+    void a_long_check_waits_and_runs_in_the_background() {
+        start_window();
+        ui->search_for_box->setText(long_text());
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("zz"));
+        QCOMPARE(ui->check_line(), QString());
+        QTRY_COMPARE(ui->check_line(),
+                     QStringLiteral("\u2205 The regular expression does not match Search for"));
     }
 
     void extra_space_goes_to_the_boxes_and_the_list() {

@@ -105,8 +105,7 @@ private slots:
         RichTextBox box;
         box.setPlainText(old_text);
         select(box, anchor, caret);
-        bool formatting = false;
-        rich_box_format(box, blocks, formatting);
+        box.format(blocks);
 
         const QTextCursor cursor = box.textCursor();
         QCOMPARE(static_cast<int>(rich_box_offset(box, cursor.anchor())), new_anchor);
@@ -115,16 +114,13 @@ private slots:
 
     void blocks_become_one_paragraph_of_styled_runs() {
         RichTextBox box;
-        bool formatting = false;
-        rich_box_format(box,
-                        {{PrettyFormatBlock::Normal, L"ab"},
-                         {PrettyFormatBlock::Escape, L"\\."},
-                         {PrettyFormatBlock::Special, L"{"},
-                         {PrettyFormatBlock::Special, L"}"},
-                         {PrettyFormatBlock::Normal, L"é😀"}},
-                        formatting);
+        box.format({{PrettyFormatBlock::Normal, L"ab"},
+                    {PrettyFormatBlock::Escape, L"\\."},
+                    {PrettyFormatBlock::Special, L"{"},
+                    {PrettyFormatBlock::Special, L"}"},
+                    {PrettyFormatBlock::Normal, L"é\xD83D\xDE00"}});
         QCOMPARE(box.document()->blockCount(), 1);
-        QCOMPARE(rich_text_box_text(box), std::wstring(L"ab\\.{}é\xD83D\xDE00"));
+        QCOMPARE(box.text(), std::wstring(L"ab\\.{}é\xD83D\xDE00"));
 
         const QTextCharFormat normal = format_at(box, 0);
         QCOMPARE(normal.fontWeight(), box.font().weight());
@@ -176,16 +172,15 @@ private slots:
         QFETCH(Blocks, styled_before);
         QFETCH(Blocks, blocks);
         RichTextBox box;
-        bool formatting = false;
         if (styled_before.empty()) {
             box.setPlainText(plain_before);
         } else {
-            rich_box_format(box, styled_before, formatting);
+            box.format(styled_before);
         }
-        rich_box_format(box, blocks, formatting);
+        box.format(blocks);
 
         QCOMPARE(box.document()->blockCount(), 1);
-        QCOMPARE(to_qstring(rich_text_box_text(box)), QStringLiteral("{a\\(b}"));
+        QCOMPARE(to_qstring(box.text()), QStringLiteral("{a\\(b}"));
         std::vector<int> shown;
         for (int offset = 0; offset < 6; ++offset) {
             shown.push_back(type_shown_at(box, offset));
@@ -193,31 +188,54 @@ private slots:
         QCOMPARE(shown, types_of(blocks));
     }
 
+    // A long line is laid out whole on every change; wherever the user looks, it shows its styles.
+    void styles_follow_the_view_along_a_long_line_data() {
+        QTest::addColumn<int>("place");
+        QTest::newRow("start") << 0;
+        QTest::newRow("middle") << 25000;
+        QTest::newRow("end") << 50000;
+    }
+    void styles_follow_the_view_along_a_long_line() {
+        QFETCH(int, place);
+        Blocks blocks;
+        for (int i = 0; i < 25000; ++i) {
+            blocks.emplace_back(PrettyFormatBlock::Escape, L"\\");
+            blocks.emplace_back(PrettyFormatBlock::Special, L".");
+        }
+        RichTextBox box;
+        box.resize(300, 40);
+        box.show();
+        box.format(blocks);
+        box.select(static_cast<RichTextBox::Offset>(place),
+                   static_cast<RichTextBox::Offset>(place));
+        const std::vector<int> types = types_of(blocks);
+        for (int offset = std::max(0, place - 20); offset < std::min(50000, place + 20); ++offset) {
+            QCOMPARE(type_shown_at(box, offset), types[static_cast<std::size_t>(offset)]);
+        }
+    }
+
     void no_blocks_leave_one_empty_paragraph() {
         RichTextBox box;
         box.setPlainText(QStringLiteral("first\nsecond"));
-        bool formatting = false;
-        rich_box_format(box, {}, formatting);
+        box.format({});
         QCOMPARE(box.document()->blockCount(), 1);
-        QCOMPARE(rich_text_box_text(box), std::wstring());
+        QCOMPARE(box.text(), std::wstring());
         QCOMPARE(box.textCursor().position(), 0);
     }
 
-    void guard_flag_is_raised_exactly_during_the_rewrite() {
+    void only_the_users_edits_are_told() {
         RichTextBox box;
-        bool formatting = false;
-        std::vector<bool> seen_in_text_changes;
-        connect(&box, &QTextEdit::textChanged, &box,
-                [&] { seen_in_text_changes.push_back(formatting); });
-        rich_box_format(box, normal_blocks(L"abc"), formatting);
-        QVERIFY(!formatting);
-        QVERIFY(!seen_in_text_changes.empty());
-        QCOMPARE(std::count(seen_in_text_changes.begin(), seen_in_text_changes.end(), false), 0);
+        QSignalSpy edited(&box, &RichTextBox::edited);
+        box.format(normal_blocks(L"abc"));
+        box.format({{PrettyFormatBlock::Special, L"{"}, {PrettyFormatBlock::Normal, L"abc"}});
+        QCOMPARE(edited.count(), 0);
 
-        // The user's own edit is seen with the flag down.
-        seen_in_text_changes.clear();
+        box.select(4, 4);
         QTest::keyClicks(&box, QStringLiteral("x"));
-        QCOMPARE(seen_in_text_changes, std::vector<bool>{false});
+        QCOMPARE(edited.count(), 1);
+        box.replace_selection(L"yz");
+        QCOMPARE(edited.count(), 2);
+        QCOMPARE(box.text(), std::wstring(L"{abcxyz"));
     }
 
     void plain_text_never_holds_line_breaks_data() {
@@ -237,7 +255,58 @@ private slots:
         QFETCH(QString, text);
         RichTextBox box;
         box.insertPlainText(content);
-        QCOMPARE(to_qstring(rich_text_box_text(box)), text);
+        QCOMPARE(to_qstring(box.text()), text);
+    }
+
+    // Units the document would take as structure or could not show: shown as stand-ins, kept as
+    // they are.
+    void every_code_unit_is_kept_data() {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("pasted");
+        const auto row = [](const char* name, char16_t unit, bool paste_keeps_it = true) {
+            const QString text(QChar{unit});
+            QTest::newRow(name) << text << (paste_keeps_it ? text : QString());
+        };
+        row("paragraph separator", u'\u2029');
+        row("line separator", u'\u2028');
+        row("next line", u'\u0085');
+        row("NUL", u'\0');
+        row("object replacement character", u'\uFFFC');
+        row("start of frame", u'\uFDD0');
+        row("end of frame", u'\uFDD1');
+        row("lone high surrogate", u'\xD800');
+        row("lone low surrogate", u'\xDFFF');
+        row("escape", u'\x1B');
+        row("form feed", u'\f');
+        row("delete", u'\x7F');
+        row("first C1 control", u'\x80');
+        row("last C1 control", u'\x9F');
+        row("tab", u'\t');
+        // A pasted text's line breaks end its lines, and the box holds one.
+        row("line feed", u'\n', false);
+        row("carriage return", u'\r', false);
+    }
+    void every_code_unit_is_kept() {
+        QFETCH(QString, unit);
+        QFETCH(QString, pasted);
+        const std::wstring text = L"a" + to_wstring(unit) + L"b";
+        RichTextBox box;
+        box.format(normal_blocks(text));
+        QCOMPARE(box.text(), text);
+        QCOMPARE(box.document()->blockCount(), 1);
+        QCOMPARE(box.document()->characterCount() - 1, 3);
+
+        box.select(1, 2);
+        box.copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), unit);
+        box.select(2, 2);
+        QTest::keyClicks(&box, QStringLiteral("x"));
+        QCOMPARE(box.text(), L"a" + to_wstring(unit) + L"xb");
+        QCOMPARE(box.selection().caret, 3u);
+        box.select(0, 0);
+        box.paste();
+        QCOMPARE(to_qstring(box.text()),
+                 pasted + QStringLiteral("a") + unit + QStringLiteral("xb"));
     }
 
     void offsets_skip_paragraph_ends_data() {

@@ -1,8 +1,11 @@
 #include "tests/app/WindowUnderTest.h"
 
-#include "app/RichTextBox.h"
 #include "settings/QStringConversion.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTest>
 
@@ -12,12 +15,14 @@ WindowUnderTest::WindowUnderTest()
       replace_with_box(window.findChild<QLineEdit*>("replace_with_box")),
       replace_with_paste(window.findChild<QPushButton*>("replace_with_paste")),
       make_regex_button(window.findChild<QPushButton*>("make_regex_button")),
-      regex_box(window.findChild<QTextEdit*>("regex_box")),
+      regex_box(window.findChild<RichTextBox*>("regex_box")),
       regex_copy_button(window.findChild<QPushButton*>("regex_copy_button")),
-      format_box(window.findChild<QTextEdit*>("format_box")),
+      format_box(window.findChild<RichTextBox*>("format_box")),
       format_copy_button(window.findChild<QPushButton*>("format_copy_button")),
       suggestions_list(window.findChild<QTreeWidget*>("suggestions_list")),
-      apply_button(window.findChild<QPushButton*>("apply_button")) {
+      apply_button(window.findChild<QPushButton*>("apply_button")),
+      busy_status(window.findChild<QWidget*>("busy_status")),
+      check_status(window.findChild<QWidget*>("check_status")) {
     window.get_window().show();
     window.get_window().activateWindow();
     active = QTest::qWaitForWindowActive(&window.get_window());
@@ -26,7 +31,7 @@ WindowUnderTest::WindowUnderTest()
 bool WindowUnderTest::complete() const {
     return active && search_for_box && search_for_paste && replace_with_box && replace_with_paste &&
            make_regex_button && regex_box && regex_copy_button && format_box &&
-           format_copy_button && suggestions_list && apply_button;
+           format_copy_button && suggestions_list && apply_button && busy_status && check_status;
 }
 
 QMenu* WindowUnderTest::menu(const QString& title) const {
@@ -68,20 +73,17 @@ void WindowUnderTest::make(const QString& search, const QString& replace) {
     QTest::mouseClick(make_regex_button, Qt::LeftButton);
 }
 
-void WindowUnderTest::select(QTextEdit& box, int start, int end) {
-    QTextCursor cursor = box.textCursor();
-    cursor.setPosition(rich_box_position(box, static_cast<std::wstring::size_type>(start)));
-    cursor.setPosition(rich_box_position(box, static_cast<std::wstring::size_type>(end)),
-                       QTextCursor::KeepAnchor);
-    box.setTextCursor(cursor);
+void WindowUnderTest::select(RichTextBox& box, int start, int end) {
+    box.select(static_cast<RichTextBox::Offset>(start), static_cast<RichTextBox::Offset>(end));
 }
 
-QString WindowUnderTest::text(const QTextEdit& box) {
-    return to_qstring(rich_text_box_text(box));
+QString WindowUnderTest::text(const RichTextBox& box) {
+    return to_qstring(box.text());
 }
 
-QString WindowUnderTest::selected_text(const QTextEdit& box) {
-    return box.textCursor().selectedText();
+QString WindowUnderTest::selected_text(const RichTextBox& box) {
+    const RichTextBox::Selection selection = box.selection();
+    return to_qstring(box.text().substr(selection.start(), selection.end() - selection.start()));
 }
 
 QStringList WindowUnderTest::suggestion_rows() const {
@@ -91,4 +93,43 @@ QStringList WindowUnderTest::suggestion_rows() const {
         rows.append(item->text(0) + QStringLiteral(" | ") + item->text(1));
     }
     return rows;
+}
+
+QString WindowUnderTest::busy_note() const {
+    const auto* label = busy_status->findChild<QLabel*>();
+    return busy_status->isHidden() || label == nullptr ? QString() : label->text();
+}
+
+bool WindowUnderTest::wait_until_idle() const {
+    return QTest::qWaitFor([this] { return busy_status->isHidden(); }, 120000);
+}
+
+QString WindowUnderTest::check_line() const {
+    const auto* mark = check_status->findChild<QLabel*>(QStringLiteral("check_mark"));
+    const auto* text = check_status->findChild<QLabel*>(QStringLiteral("check_text"));
+    if (check_status->isHidden() || mark == nullptr || text == nullptr) {
+        return {};
+    }
+    return mark->text() + QLatin1Char(' ') + text->toolTip();
+}
+
+bool WindowUnderTest::use_context_menu(QWidget& widget, const QString& caption_start) {
+    auto* area = qobject_cast<QAbstractScrollArea*>(&widget);
+    QWidget& target = area != nullptr ? *area->viewport() : widget;
+    const QPoint place(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, place, target.mapToGlobal(place));
+    QApplication::sendEvent(&target, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+        return false;
+    }
+    bool used = false;
+    for (QAction* entry : menu->actions()) {
+        if (!used && entry->isEnabled() && entry->text().startsWith(caption_start)) {
+            entry->trigger();
+            used = true;
+        }
+    }
+    menu->close();
+    return used;
 }

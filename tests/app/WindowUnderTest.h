@@ -3,6 +3,7 @@
 // screen, and small steps a user takes.
 
 #include "app/MainWindow.h"
+#include "app/RichTextBox.h"
 #include "settings/Settings.h"
 
 #include <string>
@@ -11,7 +12,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QString>
-#include <QTextEdit>
 #include <QTreeWidget>
 
 class WindowUnderTest {
@@ -32,12 +32,21 @@ public:
     static void type(QWidget* widget, const QString& text);
     // Types the samples into the empty boxes and clicks "Make regular expression".
     void make(const QString& search, const QString& replace);
-    // Selects plain-text characters [start, end) of a result box, caret at end.
-    static void select(QTextEdit& box, int start, int end);
-    static QString text(const QTextEdit& box);
-    static QString selected_text(const QTextEdit& box);
+    // Selects characters [start, end) of a result box, caret at end.
+    static void select(RichTextBox& box, int start, int end);
+    static QString text(const RichTextBox& box);
+    static QString selected_text(const RichTextBox& box);
     // The rows of the suggestions list as "regex | description".
     QStringList suggestion_rows() const;
+    // The status bar's note of work under way; empty when there is none.
+    QString busy_note() const;
+    // Turns the event loop until no work is under way; false if that takes over two minutes.
+    bool wait_until_idle() const;
+    // The live check's line: its mark, a space and its whole text; empty when it shows nothing.
+    QString check_line() const;
+    // Opens the widget's context menu, triggers the entry whose caption starts with the text and
+    // closes the menu; false when the menu has no such entry enabled.
+    static bool use_context_menu(QWidget& widget, const QString& caption_start);
 
     Settings settings;
     MainWindow window;
@@ -46,12 +55,14 @@ public:
     QLineEdit* replace_with_box;
     QPushButton* replace_with_paste;
     QPushButton* make_regex_button;
-    QTextEdit* regex_box;
+    RichTextBox* regex_box;
     QPushButton* regex_copy_button;
-    QTextEdit* format_box;
+    RichTextBox* format_box;
     QPushButton* format_copy_button;
     QTreeWidget* suggestions_list;
     QPushButton* apply_button;
+    QWidget* busy_status;
+    QWidget* check_status;
 
 private:
     bool active = false;

@@ -1,7 +1,9 @@
 // The greedy parting and the candidate walk over the suffix tree's common substrings must part
 // every pair of samples alike. Random pairs mix words, digits, punctuation, regex specials,
 // accented letters and surrogate pairs, and the replacement reuses pieces of the search sample:
-// shuffled, edited, repeated or unchanged.
+// shuffled, edited, repeated or unchanged. One pair in four is of a kind that makes the engine
+// work hard: a copy with every few units changed, texts of digits or of punctuation only, samples
+// that share single units only, or distinct words in another order.
 
 #include "core/GSTMake.h"
 #include "core/GreedyParting.h"
@@ -15,6 +17,8 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -35,6 +39,14 @@ constexpr int pairs_to_try = 8000;
 #endif
 
 using Tokens = std::vector<std::wstring>;
+
+std::wstring join(const Tokens& tokens) {
+    std::wstring result;
+    for (const std::wstring& token : tokens) {
+        result += token;
+    }
+    return result;
+}
 
 class SampleMaker {
 public:
@@ -122,17 +134,59 @@ public:
         }
     }
 
+    std::wstring units_from(const std::wstring& units, int count) {
+        std::wstring result;
+        for (int n = 0; n < count; ++n) {
+            result +=
+                units[static_cast<std::size_t>(number(0, static_cast<int>(units.size()) - 1))];
+        }
+        return result;
+    }
+
+    std::pair<std::wstring, std::wstring> hard_pair(int max_units) {
+        const int size = number(1, max_units);
+        switch (number(0, 4)) {
+        case 0: {
+            const std::wstring search = units_from(L"ab -1.", size);
+            std::wstring replace = search;
+            const int step = number(2, 30);
+            for (std::size_t i = static_cast<std::size_t>(step) - 1; i < replace.size();
+                 i += static_cast<std::size_t>(step)) {
+                replace[i] = replace[i] == L'x' ? L'y' : L'x';
+            }
+            return {search, replace};
+        }
+        case 1:
+            return {units_from(L"0123456789", size), units_from(L"0123456789", size)};
+        case 2:
+            return {units_from(L".,;:-()[]", size), units_from(L".,;:-()[]", size)};
+        case 3: {
+            // Every other unit of the replacement is one the search sample never holds.
+            std::wstring replace = units_from(L".,;:", size);
+            for (std::size_t i = 0; i < replace.size(); i += 2) {
+                replace[i] = L'0';
+            }
+            return {units_from(L".,;:", size), replace};
+        }
+        default: {
+            Tokens words;
+            for (int units = 0; units < size;) {
+                std::wstring word = units_from(L"abc", number(1, 4));
+                if (std::find(words.begin(), words.end(), word) == words.end()) {
+                    units += static_cast<int>(word.size()) + 1;
+                    words.push_back(word + L" ");
+                }
+            }
+            const std::wstring search = join(words);
+            std::shuffle(words.begin(), words.end(), random);
+            return {search, join(words)};
+        }
+        }
+    }
+
 private:
     std::mt19937 random;
 };
-
-std::wstring join(const Tokens& tokens) {
-    std::wstring result;
-    for (const std::wstring& token : tokens) {
-        result += token;
-    }
-    return result;
-}
 
 } // namespace
 
@@ -152,7 +206,10 @@ TEST(GreedyPartingDifferentialTest, parts_random_pairs_like_the_candidate_walk) 
         if (search.empty()) {
             search = maker.token();
         }
-        const std::wstring replace = join(maker.related(search_tokens, max_units));
+        std::wstring replace = join(maker.related(search_tokens, max_units));
+        if (pair % 4 == 3) {
+            std::tie(search, replace) = maker.hard_pair(max_units);
+        }
         const std::set<std::wstring> common =
             replace.empty() ? std::set<std::wstring>()
                             : GST::common_substrings(GST::make({search, replace}));

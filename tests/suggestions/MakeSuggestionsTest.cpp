@@ -259,6 +259,9 @@ TEST(MakeSuggestionsTest, agrees_with_the_plain_composite_pass_on_random_selecti
         {factory.regex_language(LanguageFactory::ECMAScript).regex_descriptions(),
          factory.regex_formatting_ptr(LanguageFactory::ECMAScript)},
         {anchored, factory.regex_formatting_ptr(LanguageFactory::ECMAScript)},
+        // A quote applied after the b inside it was claimed: its match must not run through it.
+        {{{L"'[^']*'", L"", L"Quote"}, {L"b", L"", L"B"}},
+         factory.regex_formatting_ptr(LanguageFactory::ECMAScript)},
     };
     std::mt19937 random(3);
     const std::wstring alphabet = L"abcAZ09_$ \t.'\"-\x00E9";

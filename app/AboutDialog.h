@@ -1,0 +1,17 @@
+#pragma once
+// The About box: Varnel's name, version and release date, and a link to its web site.
+
+#include <QDialog>
+
+class AboutDialog : public QDialog {
+public:
+    // Centred over the owner, which takes no input while the box is shown modally.
+    explicit AboutDialog(QWidget& owner);
+    AboutDialog(const AboutDialog&) = delete;
+    AboutDialog& operator=(const AboutDialog&) = delete;
+
+    QDialog& get_window();
+
+    // Opens the web site with the desktop's default handler.
+    void on_link();
+};

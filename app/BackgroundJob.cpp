@@ -1,0 +1,85 @@
+#include "app/BackgroundJob.h"
+
+#include "app/RunEventHandler.h"
+
+#include <atomic>
+#include <exception>
+#include <mutex>
+
+#include <QThreadPool>
+
+// What the job and its work under way share. The work looks at latest before it begins, so that a
+// request superseded while it waited for a thread is not worked on, and hands its value over
+// through job, which is null once the job is gone.
+struct BackgroundJob::Link {
+    std::atomic<std::uint64_t> latest{0};
+    std::mutex mutex;
+    BackgroundJob* job = nullptr;
+};
+
+BackgroundJob::BackgroundJob(QObject* parent) : QObject(parent), link(std::make_shared<Link>()) {
+    link->job = this;
+}
+
+BackgroundJob::~BackgroundJob() {
+    // No request is numbered 0: what waits for a thread is not begun.
+    link->latest.store(0);
+    const std::lock_guard<std::mutex> lock(link->mutex);
+    // A value handed over before this point is still queued to this object; the toolkit drops it
+    // with the object.
+    link->job = nullptr;
+}
+
+void BackgroundJob::cancel() {
+    link->latest.store(++latest);
+    set_busy(false);
+}
+
+bool BackgroundJob::busy() const {
+    return is_busy;
+}
+
+void BackgroundJob::start_in_background(std::function<Delivery()> work) {
+    const std::uint64_t request = ++latest;
+    link->latest.store(request);
+    set_busy(true);
+    QThreadPool::globalInstance()->start([link = link, request, work = std::move(work)] {
+        if (link->latest.load() != request) {
+            return;
+        }
+        Delivery delivery;
+        bool failed = false;
+        try {
+            delivery = work();
+        } catch (...) {
+            failed = true;
+            delivery = [error = std::current_exception()] { std::rethrow_exception(error); };
+        }
+        const std::lock_guard<std::mutex> lock(link->mutex);
+        if (link->job != nullptr) {
+            QMetaObject::invokeMethod(
+                link->job,
+                [job = link->job, request, delivery = std::move(delivery), failed] {
+                    job->receive(request, delivery, failed);
+                },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void BackgroundJob::receive(std::uint64_t request, const Delivery& delivery, bool failed) {
+    const bool current = request == latest && is_busy;
+    if (current) {
+        set_busy(false);
+    }
+    if (current || failed) {
+        run_event_handler(delivery);
+    }
+}
+
+void BackgroundJob::set_busy(bool busy) {
+    if (busy != is_busy) {
+        is_busy = busy;
+        emit busy_changed(busy);
+    }
+}

@@ -1,0 +1,15 @@
+#include "app/MadeRegex.h"
+
+#include "common/DBC.h"
+#include "core/MakeReplaceRegex.h"
+#include "suggestions/MakeSelectionSuggestion.h"
+
+MadeRegex make_regex_to_show(const std::wstring& search, const std::wstring& replace,
+                             const IRegexLanguage& language,
+                             const std::shared_ptr<IRegexFormatting>& formatting) {
+    DBC_PRECONDITION(formatting != nullptr);
+    const ReplaceRegex result = make_replace_regex(search, replace, *formatting);
+    return {formatting->pretty_format_regex(result.regex),
+            formatting->pretty_format_format(result.format),
+            make_selection_suggestion(result.regex, language.regex_descriptions(), formatting)};
+}
