@@ -3,6 +3,7 @@
 #include "app/AboutDialog.h"
 #include "app/AutoWaitCursor.h"
 #include "app/ImageButton.h"
+#include "app/PlaceWindow.h"
 #include "app/Product.h"
 #include "app/RunEventHandler.h"
 #include "app/ScaledFont.h"
@@ -157,13 +158,14 @@ MainWindow::MainWindow(Settings& settings) : settings(settings), help_launcher(*
     create_controls();
     setWindowTitle(product_name());
     setWindowIcon(product_icon());
-    resize(700, 440);
+    place_when_first_shown(*this, QSize(700, 440));
     setFont(scaled_default_font(QApplication::font(), window_font_factor));
     create_layout();
     fit_suggestions_columns();
     setMenuBar(create_menu());
     statusBar()->setSizeGripEnabled(true);
     statusBar()->addWidget(busy_status, 1);
+    statusBar()->addWidget(check_status, 1);
     search_for_box->setFocus();
 }
 
@@ -221,6 +223,8 @@ void MainWindow::create_controls() {
     connect_handler(search_for_box, &QLineEdit::textChanged,
                     &MainWindow::on_search_for_text_changed);
     connect_handler(search_for_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
+    connect_handler(replace_with_box, &QLineEdit::textChanged,
+                    &MainWindow::on_replace_with_text_changed);
     connect_handler(replace_with_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
     connect_handler(make_regex_button, &QPushButton::clicked, &MainWindow::on_make_regex_click);
     connect_handler(regex_box, &RichTextBox::edited, &MainWindow::on_regex_text_changed);
@@ -241,6 +245,15 @@ void MainWindow::create_controls() {
     busy_status->setObjectName(QStringLiteral("busy_status"));
     busy_status->watch(making, QStringLiteral("Making the regular expression\u2026 Esc to cancel"));
     busy_status->watch(suggesting, QStringLiteral("Finding suggestions\u2026 Esc to cancel"));
+
+    check_status = new CheckStatus;
+    check_status->setObjectName(QStringLiteral("check_status"));
+    connect(&live_check, &LiveCheck::reported, this, [this](const CheckReport& report) {
+        run_event_handler([&] { check_status->show_report(report); });
+    });
+    history = std::make_unique<ResultBoxHistory>(
+        *regex_box, *format_box, [this] { return settings.get_language(); },
+        [this](const EditState& state) { show_state(state); });
 }
 
 void MainWindow::create_layout() {
@@ -367,15 +380,18 @@ void MainWindow::make_regex() {
 
 void MainWindow::show_made_regex(const MadeRegex& made) {
     const AutoWaitCursor wait_cursor;
-    show_regex_blocks(made.regex);
-    show_format_blocks(made.format);
-    if (made.selection) {
-        regex_box->select(made.selection->start, made.selection->end);
-        regex_box->setFocus();
-    } else {
-        move_caret_to_end(*regex_box);
-    }
-    move_caret_to_end(*format_box);
+    history->step(EditHistory::Box::regex, [&] {
+        show_regex_blocks(made.regex);
+        show_format_blocks(made.format);
+        if (made.selection) {
+            regex_box->select(made.selection->start, made.selection->end);
+            regex_box->setFocus();
+        } else {
+            move_caret_to_end(*regex_box);
+        }
+        move_caret_to_end(*format_box);
+    });
+    check();
 }
 
 void MainWindow::apply_suggestion() {
@@ -385,11 +401,13 @@ void MainWindow::apply_suggestion() {
 }
 
 void MainWindow::replace_selection_in_regex_box(const std::wstring& text) {
-    const auto caret_after = regex_box->selection().start() + text.size();
-    regex_box->replace_selection(text);
-    // The box restyles itself on the change; the caret belongs after the inserted text.
-    regex_box->select(caret_after, caret_after);
-    regex_box->setFocus();
+    history->step(EditHistory::Box::regex, [&] {
+        const auto caret_after = regex_box->selection().start() + text.size();
+        regex_box->replace_selection(text);
+        // The box restyles itself on the change; the caret belongs after the inserted text.
+        regex_box->select(caret_after, caret_after);
+        regex_box->setFocus();
+    });
 }
 
 void MainWindow::pretty_format_regex_box(const std::wstring& regex) {
@@ -413,19 +431,48 @@ void MainWindow::show_format_blocks(const std::vector<PrettyFormatBlock>& blocks
     format_copy_button->setEnabled(!format_box->text().empty());
 }
 
+void MainWindow::show_state(const EditState& state) {
+    // The state shown is newer than any result still being made.
+    making.cancel();
+    if (state.language != settings.get_language()) {
+        switch_language(state.language);
+    }
+    pretty_format_regex_box(state.regex.text);
+    pretty_format_format_box(state.format.text);
+    check();
+}
+
+void MainWindow::check() {
+    // An empty regex is no result to check: nothing has been made or typed yet.
+    if (regex_box->text().empty()) {
+        live_check.cancel();
+        check_status->clear();
+        return;
+    }
+    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->text()),
+                        to_wstring(replace_with_box->text()), settings.get_language()});
+}
+
 void MainWindow::on_search_for_text_changed() {
     make_regex_button->setEnabled(!search_for_box->text().isEmpty());
+    check();
+}
+
+void MainWindow::on_replace_with_text_changed() {
+    check();
 }
 
 void MainWindow::on_regex_text_changed() {
     // The user's edit is newer than any result still being made.
     making.cancel();
     pretty_format_regex_box(regex_box->text());
+    check();
 }
 
 void MainWindow::on_format_text_changed() {
     making.cancel();
     pretty_format_format_box(format_box->text());
+    check();
 }
 
 void MainWindow::on_make_regex_click() {
@@ -504,14 +551,22 @@ void MainWindow::on_language_menu_click(LanguageFactory::Language language) {
     // Results still being worked on are in the old language.
     making.cancel();
     suggesting.cancel();
+    switch_language(language);
+    if (!search_for_box->text().isEmpty()) {
+        make_regex();
+    } else {
+        // The boxes keep their texts, now read in the other language.
+        history->keep_language();
+        check();
+    }
+}
+
+void MainWindow::switch_language(LanguageFactory::Language language) {
     for (QAction* entry : language_menu->actions()) {
         entry->setChecked(language_of(*entry) == language);
     }
     settings.set_language(language);
     update_menu_language();
-    if (!search_for_box->text().isEmpty()) {
-        make_regex();
-    }
 }
 
 void MainWindow::on_enter() {

@@ -4,9 +4,13 @@
 
 #include "app/BackgroundJob.h"
 #include "app/BusyStatus.h"
+#include "app/CheckStatus.h"
+#include "app/EditHistory.h"
 #include "app/HelpLauncher.h"
+#include "app/LiveCheck.h"
 #include "app/MadeRegex.h"
 #include "app/PasteButton.h"
+#include "app/ResultBoxHistory.h"
 #include "app/RichTextBox.h"
 #include "languages/IRegexLanguage.h"
 #include "languages/LanguageFactory.h"
@@ -52,6 +56,7 @@ private:
     QMenuBar* create_menu();
     QMenu* add_menu(QMenuBar& bar, const QString& caption);
     void update_menu_language();
+    void switch_language(LanguageFactory::Language language);
     void update_menu_language_group(const std::vector<LanguageElementDescription>& elements,
                                     QMenu& menu);
     void fit_suggestions_columns();
@@ -61,11 +66,14 @@ private:
     void show_format_blocks(const std::vector<PrettyFormatBlock>& blocks);
     void show_made_regex(const MadeRegex& made);
     void show_suggestions(const std::vector<Suggestion>& suggestions);
+    void show_state(const EditState& state);
+    void check();
 
     template <typename Sender, typename Signal>
     void connect_handler(Sender* sender, Signal signal, void (MainWindow::*handler)());
 
     void on_search_for_text_changed();
+    void on_replace_with_text_changed();
     void on_regex_text_changed();
     void on_format_text_changed();
     void on_make_regex_click();
@@ -102,7 +110,11 @@ private:
     QMenu* strings_menu = nullptr;
     QMenu* language_menu = nullptr;
     BusyStatus* busy_status;
+    CheckStatus* check_status;
+    // Destroyed before the boxes it watches.
+    std::unique_ptr<ResultBoxHistory> history;
     // Declared last, so destroyed first: no delivery reaches a half-destroyed window.
     BackgroundJob making;
     BackgroundJob suggesting;
+    LiveCheck live_check;
 };

@@ -9,7 +9,9 @@
 #include <array>
 #include <utility>
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -278,13 +280,41 @@ void RichTextBox::replace_selection(const std::wstring& inserted) {
     emit edited();
 }
 
+void RichTextBox::set_history_actions(QAction& undo, QAction& redo) {
+    undo_action = &undo;
+    redo_action = &redo;
+}
+
 void RichTextBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         emit enter_pressed();
         return;
     }
+    if (QAction* action = history_action_for(*event)) {
+        event->accept();
+        if (action->isEnabled()) {
+            action->trigger();
+        }
+        return;
+    }
     QTextEdit::keyPressEvent(event);
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu(event->pos());
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The standard entries act on the document's own undo, which is off.
+    const std::pair<const char*, QAction*> entries[] = {{"edit-undo", undo_action.data()},
+                                                        {"edit-redo", redo_action.data()}};
+    for (const auto& [name, action] : entries) {
+        QAction* standard = menu->findChild<QAction*>(QLatin1String(name));
+        if (standard != nullptr && action != nullptr) {
+            menu->insertAction(standard, action);
+            menu->removeAction(standard);
+        }
+    }
+    menu->popup(event->globalPos());
 }
 
 void RichTextBox::resizeEvent(QResizeEvent* event) {
@@ -333,6 +363,19 @@ void RichTextBox::on_contents_change(int position, int /*removed*/, int added) {
     shown.replace(offset, removed_units, inserted);
     runs.clear();
     edit_untold = true;
+}
+
+QAction* RichTextBox::history_action_for(const QKeyEvent& event) const {
+    if (event.matches(QKeySequence::Undo)) {
+        return undo_action.data();
+    }
+    // Both of the usual redo keys, whichever the platform names.
+    const QKeyCombination pressed = event.keyCombination();
+    if (event.matches(QKeySequence::Redo) || pressed == (Qt::ControlModifier | Qt::Key_Y) ||
+        pressed == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z)) {
+        return redo_action.data();
+    }
+    return nullptr;
 }
 
 void RichTextBox::style_shown_part() {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include <QAction>
+#include <QPointer>
 #include <QTextEdit>
 
 // Characters [start, end) of a box's text in one style.
@@ -54,6 +56,10 @@ public:
     // it.
     void replace_selection(const std::wstring& inserted);
 
+    // The box's own undo is off: its restyling would fill it with steps of no use. These actions
+    // take the undo and redo keys and the context menu's Undo and Redo instead, while they live.
+    void set_history_actions(QAction& undo, QAction& redo);
+
 signals:
     // Enter never becomes text here; it asks the window for its default action.
     void enter_pressed();
@@ -62,6 +68,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData* source) override;
@@ -69,6 +76,7 @@ protected:
 private:
     void on_contents_change(int position, int removed, int added);
     void style_shown_part();
+    QAction* history_action_for(const QKeyEvent& event) const;
 
     std::wstring content;
     // The content as the document holds it while it is one paragraph.
@@ -83,6 +91,8 @@ private:
     // True exactly while the box rewrites its own document, so that it can tell its own changes
     // from the user's.
     bool restyling = false;
+    QPointer<QAction> undo_action;
+    QPointer<QAction> redo_action;
 };
 
 // The number of characters before a position of the box; paragraph ends do not count.

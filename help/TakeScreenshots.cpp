@@ -1,5 +1,6 @@
 // Retakes the pictures of Varnel that the help, the README and the AppStream metadata show: the
-// window, a list of suggestions, an element menu, the help window and the About box. Run by
+// window, the live check in each of its states, a list of suggestions, an element menu, the help
+// window and the About box. Run by
 // scripts/screenshots.sh on the offscreen platform:
 //     varnel_screenshots REPOSITORY HELP_FILE
 
@@ -7,6 +8,7 @@
 #include "app/ChmFile.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
+#include "app/RichTextBox.h"
 #include "settings/Settings.h"
 
 #include <cstdio>
@@ -43,6 +45,13 @@ void make(MainWindow& window, const char* search, const char* replace) {
     window.findChild<QPushButton*>(QStringLiteral("make_regex_button"))->click();
 }
 
+// Puts the text in a result box as if the user had typed it over the box's whole text.
+void retype(MainWindow& window, const char* box_name, const std::wstring& text) {
+    auto* box = window.findChild<RichTextBox*>(QLatin1String(box_name));
+    box->select(0, box->text().size());
+    box->replace_selection(text);
+}
+
 void select_in_regex(MainWindow& window, const QString& text) {
     auto* box = window.findChild<QTextEdit*>(QStringLiteral("regex_box"));
     QTextCursor cursor = box->textCursor();
@@ -72,6 +81,14 @@ int main(int argc, char** argv) {
     window.show();
     make(window, "John Smith", "Smith, John");
     bool saved = save(window, repository, "docs/screenshot.png");
+    saved &= save(window, repository, "docs/check-rebuilds.png");
+    retype(window, "format_box", L"\\3 \\1");
+    saved &= save(window, repository, "docs/check-differs.png");
+    retype(window, "format_box", L"\\3,\\2\\1");
+    retype(window, "regex_box", L"{John}{ }{Smyth}");
+    saved &= save(window, repository, "docs/check-no-match.png");
+    retype(window, "regex_box", L"{John}{ }{Smith}(");
+    saved &= save(window, repository, "docs/check-invalid.png");
 
     make(window, "total = 1024;", "1024");
     select_in_regex(window, QStringLiteral("1024"));

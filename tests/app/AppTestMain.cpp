@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <locale>
+#include <optional>
 
 #include <QApplication>
 #include <QMetaMethod>
@@ -73,14 +74,19 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    // No test may reach the user's own settings, not even one that forgets to isolate itself.
-    const ScopedConfigHome config_home;
+    // No test may reach the user's own settings, not even one that forgets to isolate itself. A
+    // child mode keeps the isolated configuration of the test that started it.
+    const bool child = argc > 1 && std::strncmp(argv[1], "--child-", 8) == 0;
+    std::optional<ScopedConfigHome> config_home;
+    if (!child) {
+        config_home.emplace();
+    }
     const QTemporaryDir runtime_directory;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         qputenv("XDG_RUNTIME_DIR", runtime_directory.path().toLocal8Bit());
     }
     QApplication application(argc, argv);
-    if (argc > 1 && std::strncmp(argv[1], "--child-", 8) == 0) {
+    if (child) {
         return run_child(argv[1]);
     }
 

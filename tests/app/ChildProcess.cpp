@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -44,6 +46,27 @@ int failed_check_in_the_window() {
     return 0;
 }
 
+// The window as it opens on the screen, in device pixels: the screen's available area, the
+// window's frame and its content, one line each.
+int window_placement() {
+    Settings settings;
+    MainWindow window(settings);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    const qreal scale = window.devicePixelRatio();
+    const auto print = [scale](const char* name, const QRect& rect) {
+        const QRect pixels(rect.topLeft() * scale, rect.size() * scale);
+        std::printf("%s %d %d %d %d\n", name, pixels.x(), pixels.y(), pixels.width(),
+                    pixels.height());
+    };
+    print("available", window.screen()->availableGeometry());
+    print("frame", window.frameGeometry());
+    print("content", window.geometry());
+    return 0;
+}
+
 int failed_check_in_background_work() {
     WPFAssertHandler handler;
     DBC::set_assert_handler(&handler);
@@ -65,6 +88,16 @@ int exception_escaping_the_run() {
     acknowledge_reports(acknowledger);
     handle_unhandled_exception(L"Main",
                                std::make_exception_ptr(std::runtime_error("window system lost")));
+    return 0;
+}
+
+// Reads the stored language, prints it and chooses ECMAScript, as a start of either front end and
+// a click in the Language menu would; run apart so that a store that blocks cannot stall the tests.
+int read_and_choose_language() {
+    Settings settings;
+    std::printf("%d\n", static_cast<int>(settings.get_language()));
+    std::fflush(stdout);
+    settings.set_language(LanguageFactory::Language::ECMAScript);
     return 0;
 }
 
@@ -91,14 +124,25 @@ int run_child(const char* mode) {
     if (std::strcmp(mode, "--child-thread-exception") == 0) {
         return exception_escaping_a_thread();
     }
+    if (std::strcmp(mode, "--child-read-and-choose-language") == 0) {
+        return read_and_choose_language();
+    }
+    if (std::strcmp(mode, "--child-window-placement") == 0) {
+        return window_placement();
+    }
     std::fprintf(stderr, "unknown child mode %s\n", mode);
     return 2;
 }
 
-ChildResult run_child_process(const QString& mode) {
+ChildResult run_child_process(const QString& mode, const QProcessEnvironment& environment) {
     QProcess child;
+    child.setProcessEnvironment(environment);
     child.start(QCoreApplication::applicationFilePath(), {mode});
-    child.waitForFinished(60000);
+    if (!child.waitForFinished(60000)) {
+        // A child that hangs is ended, and shows as crashed.
+        child.kill();
+        child.waitForFinished();
+    }
     return {child.exitStatus(), child.exitCode(), child.readAllStandardOutput(),
             child.readAllStandardError()};
 }

@@ -17,5 +17,7 @@ struct ChildResult {
     QByteArray errors;
 };
 
-// Starts this executable in the child mode and waits for it to end.
-ChildResult run_child_process(const QString& mode);
+// Starts this executable in the child mode, in the environment, and waits for it to end; one that
+// is still running after a minute is killed.
+ChildResult run_child_process(const QString& mode, const QProcessEnvironment& environment =
+                                                       QProcessEnvironment::systemEnvironment());

@@ -595,6 +595,166 @@ private slots:
         QCOMPARE(ui->window.windowIcon().availableSizes().size(), 7);
     }
 
+    // What the user does: make, apply, break the regex, take it all back and again.
+    void the_check_follows_apply_typing_undo_and_redo() {
+        start_window();
+        QCOMPARE(ui->check_line(), QString());
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        const QString rebuilds = QStringLiteral(
+            "\u2713 Turns Search for into \u201CSmith, John\u201D, as in Replace with");
+        QCOMPARE(ui->check_line(), rebuilds);
+        QTest::mouseClick(ui->apply_button, Qt::LeftButton);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}"));
+        QCOMPARE(ui->check_line(), rebuilds);
+        QTest::keyClick(ui->regex_box, Qt::Key_End);
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("("));
+        const QString invalid =
+            QStringLiteral("\u2717 The regular expression is not valid at character 15: missing )");
+        QCOMPARE(ui->check_line(), invalid);
+
+        QWidget* focus = QApplication::focusWidget();
+        QCOMPARE(focus, ui->regex_box);
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}"));
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{John}{ }{Smith}"));
+        QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), QStringLiteral("John"));
+        QCOMPARE(ui->check_line(), rebuilds);
+
+        QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}"));
+        QTest::keyClick(focus, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("{:i}{ }{Smith}("));
+        QCOMPARE(ui->check_line(), invalid);
+    }
+
+    void the_check_follows_every_change_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("line");
+        const QString differs = QStringLiteral(
+            "\u2260 Turns Search for into \u201CSmith, John%1\u201D, which differs from Replace "
+            "with at character 12");
+        QTest::newRow("Replace with") << "replace_with_box" << false << "!" << differs.arg("");
+        QTest::newRow("Search for") << "search_for_box" << false << "!" << differs.arg("!");
+        QTest::newRow("format") << "format_box" << false << "!" << differs.arg("!");
+        QTest::newRow("a regex that does not match")
+            << "regex_box" << false << "!"
+            << "\u2205 The regular expression does not match Search for";
+        QTest::newRow("a format naming a group the regex lacks")
+            << "format_box" << true << "\\4"
+            << "\u2717 The format string is not valid at character 1: the format refers to "
+               "group 4, but the regular expression has 3 groups";
+        QTest::newRow("no regex") << "regex_box" << true << ""
+                                  << "";
+    }
+    void the_check_follows_every_change() {
+        QFETCH(QString, box);
+        QFETCH(bool, whole);
+        QFETCH(QString, typed);
+        QFETCH(QString, line);
+        start_window();
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        QWidget* target = ui->window.findChild<QWidget*>(box);
+        QVERIFY(target);
+        target->setFocus();
+        if (whole) {
+            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        } else {
+            QTest::keyClick(target, Qt::Key_End);
+        }
+        if (typed.isEmpty()) {
+            QTest::keyClick(target, Qt::Key_Delete);
+        }
+        WindowUnderTest::type(target, typed);
+        QCOMPARE(ui->check_line(), line);
+    }
+
+    // Each change is one step back, whichever way the user asks: the keys or the box's menu.
+    void undo_takes_back_one_change_at_a_time_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("by_menu");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("Apply") << "apply" << false << "regex_box";
+        QTest::newRow("Apply, by the menu") << "apply" << true << "regex_box";
+        QTest::newRow("a menu element") << "element" << false << "regex_box";
+        QTest::newRow("a run of typing") << "typing" << false << "regex_box";
+        QTest::newRow("typing in the format box, by the menu") << "format" << true << "format_box";
+        QTest::newRow("another language") << "language" << false << "regex_box";
+    }
+    void undo_takes_back_one_change_at_a_time() {
+        QFETCH(QString, change);
+        QFETCH(bool, by_menu);
+        QFETCH(QString, focus);
+        start_window();
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        const auto shown = [this] {
+            return QStringList{WindowUnderTest::text(*ui->regex_box),
+                               WindowUnderTest::selected_text(*ui->regex_box),
+                               WindowUnderTest::text(*ui->format_box),
+                               checked_entries(*ui->menu(QStringLiteral("Language"))).join(""),
+                               ui->check_line()};
+        };
+        const QStringList made = shown();
+        if (change == QLatin1String("apply")) {
+            QTest::mouseClick(ui->apply_button, Qt::LeftButton);
+        } else if (change == QLatin1String("element")) {
+            ui->menu_entry("Characters", ":b")->trigger();
+        } else if (change == QLatin1String("typing")) {
+            WindowUnderTest::type(ui->regex_box, QStringLiteral("Jo"));
+            QTest::keyClick(ui->regex_box, Qt::Key_Backspace);
+            WindowUnderTest::type(ui->regex_box, QStringLiteral("ane"));
+        } else if (change == QLatin1String("format")) {
+            ui->format_box->setFocus();
+            WindowUnderTest::type(ui->format_box, QStringLiteral("!!"));
+        } else {
+            ui->menu_entry("Language", "ECMAScript")->trigger();
+        }
+        const QStringList changed = shown();
+        QVERIFY(changed.at(0) != made.at(0) || changed.at(2) != made.at(2));
+
+        RichTextBox* box = ui->window.findChild<RichTextBox*>(focus);
+        QCOMPARE(QApplication::focusWidget(), box);
+        if (by_menu) {
+            QVERIFY(!WindowUnderTest::use_context_menu(*box, QStringLiteral("&Redo")));
+            QVERIFY(WindowUnderTest::use_context_menu(*box, QStringLiteral("&Undo")));
+        } else {
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        }
+        QCOMPARE(shown(), made);
+        QCOMPARE(QApplication::focusWidget(), box);
+        if (by_menu) {
+            QVERIFY(WindowUnderTest::use_context_menu(*box, QStringLiteral("&Redo")));
+        } else {
+            QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+        }
+        QCOMPARE(shown(), changed);
+    }
+
+    // Another language with no sample makes nothing again and is no step: undoing what follows it
+    // keeps it.
+    void undo_keeps_a_language_chosen_without_a_sample() {
+        start_window();
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("(a)"));
+        ui->menu_entry("Language", "ECMAScript")->trigger();
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("b"));
+        QTest::keyClick(ui->regex_box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("(a)"));
+        QCOMPARE(checked_entries(*ui->menu(QStringLiteral("Language"))),
+                 QStringList{QStringLiteral("ECMAScript")});
+    }
+
+    // A check of long samples waits for a pause in the typing and runs in the background.
+    void a_long_check_waits_and_runs_in_the_background() {
+        start_window();
+        ui->search_for_box->setText(long_text());
+        WindowUnderTest::type(ui->regex_box, QStringLiteral("zz"));
+        QCOMPARE(ui->check_line(), QString());
+        QTRY_COMPARE(ui->check_line(),
+                     QStringLiteral("\u2205 The regular expression does not match Search for"));
+    }
+
     void extra_space_goes_to_the_boxes_and_the_list() {
         start_window();
         const QSize box = ui->search_for_box->size();

@@ -5,8 +5,11 @@
 #include "settings/QStringConversion.h"
 #include "settings/UserRegistryKey.h"
 #include "tests/app/AppTest.h"
+#include "tests/app/ChildProcess.h"
+#include "tests/support/StoreFileState.h"
 
 #include <memory>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -24,6 +27,9 @@ void write_store(const QString& file, const QByteArray& content) {
     QVERIFY(store.open(QIODevice::WriteOnly | QIODevice::Truncate));
     store.write(content);
 }
+
+// Lines the store cannot parse: a section that is never closed, bytes that are not UTF-8.
+const QByteArray damaged_lines("[Software\n\xff\xfe\x01=\n");
 
 QByteArray stored_language_line(const QByteArray& value) {
     return "[Software]\nSorvexa\\Varnel\\1.0\\Language=" + value + "\n";
@@ -66,14 +72,28 @@ private slots:
         QTest::newRow("other key") << QByteArray("[Software]\nSorvexa\\Varnel\\2.0\\Language="
                                                  "ECMAScript\n")
                                    << vs;
-        QTest::newRow("damaged store")
-            << QByteArray("[Software\n\xff\xfe\x01=\n") + stored_language_line("ECMAScript") << vs;
+        QTest::newRow("damage elsewhere in the store")
+            << damaged_lines + stored_language_line("ECMAScript") << ecma;
     }
     void stored_text_decides_the_language() {
         QFETCH(QByteArray, content);
         QFETCH(int, language);
         write_store(config->store_file(), content);
         QCOMPARE(static_cast<int>(Settings().get_language()), language);
+    }
+
+    // Qt reports a damaged store file only to its first reader in a process and keeps the parse for
+    // the next: the answer must not depend on what was read before.
+    void damaged_store_reads_and_writes_alike_every_time() {
+        write_store(config->store_file(), damaged_lines + stored_language_line("ECMAScript"));
+        for (int read = 0; read < 2; ++read) {
+            QCOMPARE(UserRegistryKey(key_path).get_string(L"Language"),
+                     boost::optional<std::wstring>(L"ECMAScript"));
+        }
+        // Another size, so that the store is parsed afresh, and written first.
+        write_store(config->store_file(), damaged_lines + stored_language_line("VisualStudio"));
+        QVERIFY(UserRegistryKey(key_path).set_string(L"Language", L"ECMAScript"));
+        QCOMPARE(Settings().get_language(), LanguageFactory::Language::ECMAScript);
     }
 
     void chosen_language_survives_a_restart() {
@@ -109,6 +129,59 @@ private slots:
         QCOMPARE(settings.get_language(), LanguageFactory::Language::ECMAScript);
         QCOMPARE(Settings().get_language(), LanguageFactory::Language::VisualStudio);
         QVERIFY(!UserRegistryKey(key_path).set_string(L"Language", L"ECMAScript"));
+    }
+
+    // Only a regular file of at most 1 MiB is read as the store: a FIFO would block both front ends
+    // at start, and a huge file takes seconds and much memory to parse.
+    // Anything else is left as it is, even when the user chooses a language.
+    void foreign_store_file_reads_as_default_and_stays_untouched_data() {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QByteArray>("printed");
+        QTest::addColumn<bool>("untouched");
+        const int mebibyte = 1024 * 1024;
+        QTest::newRow("FIFO") << QByteArray("fifo") << 0 << QByteArray("0\n") << true;
+        QTest::newRow("link to a FIFO") << QByteArray("link") << 0 << QByteArray("0\n") << true;
+        QTest::newRow("one byte over 1 MiB")
+            << QByteArray("file") << mebibyte + 1 << QByteArray("0\n") << true;
+        QTest::newRow("exactly 1 MiB is read")
+            << QByteArray("file") << mebibyte << QByteArray("1\n") << false;
+    }
+    void foreign_store_file_reads_as_default_and_stays_untouched() {
+        QFETCH(QByteArray, kind);
+        QFETCH(int, size);
+        QFETCH(QByteArray, printed);
+        QFETCH(bool, untouched);
+        const QString store = config->store_file();
+        QVERIFY(QDir().mkpath(QFileInfo(store).path()));
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+        } else if (kind == "link") {
+            // Never a link to a system device: a store that wrongly took it for its own would
+            // replace the device with a file.
+            const QString fifo = store + QStringLiteral(".fifo");
+            QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            QVERIFY(QFile::link(fifo, store));
+        } else {
+            // The stored language, then comment lines up to the size.
+            QByteArray content = stored_language_line("ECMAScript");
+            while (content.size() < size) {
+                const qsizetype line = std::min<qsizetype>(size - content.size(), 80);
+                content += ";" + QByteArray(line - 1, 'x');
+                content.back() = '\n';
+            }
+            write_store(store, content);
+        }
+        const QByteArray before = store_file_state(store);
+
+        const ChildResult child =
+            run_child_process(QStringLiteral("--child-read-and-choose-language"));
+        QCOMPARE(child.exit_status, QProcess::NormalExit);
+        QCOMPARE(child.exit_code, 0);
+        QCOMPARE(child.output, printed);
+        if (untouched) {
+            QVERIFY(store_file_state(store) == before);
+        }
     }
 
     void string_values_round_trip_data() {

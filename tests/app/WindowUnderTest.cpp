@@ -2,6 +2,9 @@
 
 #include "settings/QStringConversion.h"
 
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
@@ -18,7 +21,8 @@ WindowUnderTest::WindowUnderTest()
       format_copy_button(window.findChild<QPushButton*>("format_copy_button")),
       suggestions_list(window.findChild<QTreeWidget*>("suggestions_list")),
       apply_button(window.findChild<QPushButton*>("apply_button")),
-      busy_status(window.findChild<QWidget*>("busy_status")) {
+      busy_status(window.findChild<QWidget*>("busy_status")),
+      check_status(window.findChild<QWidget*>("check_status")) {
     window.get_window().show();
     window.get_window().activateWindow();
     active = QTest::qWaitForWindowActive(&window.get_window());
@@ -27,7 +31,7 @@ WindowUnderTest::WindowUnderTest()
 bool WindowUnderTest::complete() const {
     return active && search_for_box && search_for_paste && replace_with_box && replace_with_paste &&
            make_regex_button && regex_box && regex_copy_button && format_box &&
-           format_copy_button && suggestions_list && apply_button && busy_status;
+           format_copy_button && suggestions_list && apply_button && busy_status && check_status;
 }
 
 QMenu* WindowUnderTest::menu(const QString& title) const {
@@ -98,4 +102,34 @@ QString WindowUnderTest::busy_note() const {
 
 bool WindowUnderTest::wait_until_idle() const {
     return QTest::qWaitFor([this] { return busy_status->isHidden(); }, 120000);
+}
+
+QString WindowUnderTest::check_line() const {
+    const auto* mark = check_status->findChild<QLabel*>(QStringLiteral("check_mark"));
+    const auto* text = check_status->findChild<QLabel*>(QStringLiteral("check_text"));
+    if (check_status->isHidden() || mark == nullptr || text == nullptr) {
+        return {};
+    }
+    return mark->text() + QLatin1Char(' ') + text->toolTip();
+}
+
+bool WindowUnderTest::use_context_menu(QWidget& widget, const QString& caption_start) {
+    auto* area = qobject_cast<QAbstractScrollArea*>(&widget);
+    QWidget& target = area != nullptr ? *area->viewport() : widget;
+    const QPoint place(5, 5);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, place, target.mapToGlobal(place));
+    QApplication::sendEvent(&target, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+        return false;
+    }
+    bool used = false;
+    for (QAction* entry : menu->actions()) {
+        if (!used && entry->isEnabled() && entry->text().startsWith(caption_start)) {
+            entry->trigger();
+            used = true;
+        }
+    }
+    menu->close();
+    return used;
 }

@@ -42,6 +42,11 @@ public:
     QString busy_note() const;
     // Turns the event loop until no work is under way; false if that takes over two minutes.
     bool wait_until_idle() const;
+    // The live check's line: its mark, a space and its whole text; empty when it shows nothing.
+    QString check_line() const;
+    // Opens the widget's context menu, triggers the entry whose caption starts with the text and
+    // closes the menu; false when the menu has no such entry enabled.
+    static bool use_context_menu(QWidget& widget, const QString& caption_start);
 
     Settings settings;
     MainWindow window;
@@ -57,6 +62,7 @@ public:
     QTreeWidget* suggestions_list;
     QPushButton* apply_button;
     QWidget* busy_status;
+    QWidget* check_status;
 
 private:
     bool active = false;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
@@ -47,8 +48,9 @@ protected:
     CliRun run(const std::vector<std::string>& arguments, const std::string& redirections = "",
                std::size_t most = std::string::npos) const {
         const auto err_file = home / "stderr";
+        // A run that hangs is ended after a minute, with status 124.
         std::string command = "LC_ALL=C.UTF-8 XDG_CONFIG_HOME=" + shell_quoted(home.string()) +
-                              " " + shell_quoted(VARNEL_CLI_PATH);
+                              " timeout 60 " + shell_quoted(VARNEL_CLI_PATH);
         for (const auto& argument : arguments) {
             command += ' ';
             command += shell_quoted(argument);
@@ -327,4 +329,27 @@ TEST_F(CliEndToEndTest, without_a_language_option_uses_the_language_stored_by_th
     EXPECT_EQ(run({"John Smith", "Smith, John"}).out, "(John)( )(Smith)\n$3,$2$1\n");
     EXPECT_EQ(run({"--language", "visual-studio", "John Smith", "Smith, John"}).out,
               "{John}{ }{Smith}\n\\3,\\2\\1\n");
+}
+
+TEST_F(CliEndToEndTest, a_store_file_that_is_not_ours_leaves_the_default_language) {
+    // Each store file holds ECMAScript, yet is no settings file of ours: a FIFO, which would block
+    // the start, or a file over 1 MiB.
+    const std::string ecmascript_line = "[Software]\nSorvexa\\Varnel\\1.0\\Language=ECMAScript\n";
+    const struct {
+        const char* kind;
+        std::size_t size;
+    } cases[] = {{"FIFO", 0}, {"over 1 MiB", 1024 * 1024 + 1}};
+    const auto store = home / "Sorvexa" / "Varnel.conf";
+    std::filesystem::create_directories(store.parent_path());
+    for (const auto& c : cases) {
+        std::filesystem::remove(store);
+        if (c.size == 0) {
+            ASSERT_EQ(::mkfifo(store.c_str(), 0600), 0);
+        } else {
+            std::ofstream(store) << ecmascript_line << ';' << std::string(c.size, 'x') << '\n';
+        }
+        const CliRun result = run({"John Smith", "Smith, John"});
+        EXPECT_EQ(result.status, 0) << c.kind;
+        EXPECT_EQ(result.out, "{John}{ }{Smith}\n\\3,\\2\\1\n") << c.kind;
+    }
 }

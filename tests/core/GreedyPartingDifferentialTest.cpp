@@ -12,6 +12,7 @@
 #include "core/PartedStringsToRegex.h"
 #include "languages/ECMAScriptFormatting.h"
 #include "languages/VisualStudioFormatting.h"
+#include "tests/support/PrintableText.h"
 
 #include <algorithm>
 #include <random>
@@ -186,21 +187,6 @@ public:
 private:
     std::mt19937 random;
 };
-
-// Code units outside printable ASCII as \u escapes, so that a failing pair can be read back.
-std::string printable(const std::wstring& text) {
-    std::string result;
-    for (const wchar_t c : text) {
-        if (c >= 0x20 && c < 0x7F) {
-            result += static_cast<char>(c);
-        } else {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned int>(c));
-            result += escape;
-        }
-    }
-    return result;
-}
 
 } // namespace
 
