@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
+
+#include <divsufsort.h>
 
 namespace {
 
@@ -130,6 +133,22 @@ void sort_suffixes(const int* s, int* sa, int n, int k) {
     induce(s, sa, n, k, types, buckets);
 }
 
+// Texts of at most 256 codes besides the end mark, which is most text people paste, are sorted by
+// libdivsufsort on bytes: it is about half again as fast as the induced sorting above on long
+// texts. Its implicit end of text sorts first, as the end mark does.
+constexpr int byte_alphabet_size = 257;
+
+void sort_bytes(const std::vector<int>& text, std::vector<int>& suffixes) {
+    const std::size_t n = text.size() - 1;
+    std::vector<std::uint8_t> bytes(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(text[i] - 1);
+    }
+    suffixes[0] = static_cast<int>(n);
+    const int status = divsufsort(bytes.data(), suffixes.data() + 1, static_cast<saidx_t>(n));
+    DBC_CHECK(status == 0);
+}
+
 } // namespace
 
 void make_suffix_array(const std::vector<int>& text, int alphabet_size, SuffixArray& result) {
@@ -142,6 +161,8 @@ void make_suffix_array(const std::vector<int>& text, int alphabet_size, SuffixAr
     result.suffixes.resize(text.size());
     if (n == 1) {
         result.suffixes[0] = 0;
+    } else if (alphabet_size <= byte_alphabet_size) {
+        sort_bytes(text, result.suffixes);
     } else {
         sort_suffixes(text.data(), result.suffixes.data(), n, alphabet_size);
     }

@@ -1,6 +1,7 @@
 #pragma once
 // Suffix array and longest-common-prefix array of a text over a small integer alphabet, in
-// linear time (induced sorting; Kasai's method for the prefixes).
+// linear time (libdivsufsort for byte-sized alphabets, induced sorting for larger ones; Kasai's
+// method for the prefixes).
 
 #include <vector>
 

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    libboost-dev libpcre2-dev
+    libboost-dev libpcre2-dev libdivsufsort-dev
     qt6-base-dev libgl-dev
     libcli11-dev nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -72,17 +72,27 @@ void measure(benchmark::State& state, Kind kind, int size, bool ecmascript) {
 // The engine's lower bound: the suffix array with its prefix lengths of both samples joined.
 void suffix_array(benchmark::State& state, Kind kind, int size) {
     const Samples samples = make_samples(kind, size);
+    // The engine's codes: the distinct units in ascending order from 1, then the separator.
+    std::wstring distinct = samples.search + samples.replace;
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    const auto code_of = [&](wchar_t unit) {
+        return static_cast<int>(std::lower_bound(distinct.begin(), distinct.end(), unit) -
+                                distinct.begin()) +
+               1;
+    };
+    const int separator = static_cast<int>(distinct.size()) + 1;
     std::vector<int> codes;
     for (const wchar_t unit : samples.search) {
-        codes.push_back(static_cast<int>(unit) + 2);
+        codes.push_back(code_of(unit));
     }
-    codes.push_back(1);
+    codes.push_back(separator);
     for (const wchar_t unit : samples.replace) {
-        codes.push_back(static_cast<int>(unit) + 2);
+        codes.push_back(code_of(unit));
     }
     codes.push_back(0);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(make_suffix_array(codes, 0x10002));
+        benchmark::DoNotOptimize(make_suffix_array(codes, separator + 1));
     }
 }
 

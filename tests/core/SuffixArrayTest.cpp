@@ -71,10 +71,11 @@ TEST(SuffixArrayTest, sorts_small_texts) {
     }
 }
 
-// Small alphabets and long runs make the reduced problems recurse several levels deep.
+// Small alphabets and long runs make the reduced problems recurse several levels deep; 256 codes
+// are the most that are sorted as bytes, 257 and more take the induced sorting.
 TEST(SuffixArrayTest, agrees_with_naive_sorting_on_random_and_periodic_texts) {
     std::mt19937 random(7);
-    for (const int alphabet : {1, 2, 3, 5, 40}) {
+    for (const int alphabet : {1, 2, 3, 5, 40, 256, 257, 1000}) {
         for (int round = 0; round < 60; ++round) {
             std::uniform_int_distribution<int> length(1, 300);
             std::uniform_int_distribution<int> code(1, alphabet);
