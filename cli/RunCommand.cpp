@@ -2,6 +2,7 @@
 
 #include "cli/CommandError.h"
 #include "cli/JsonText.h"
+#include "cli/Printable.h"
 #include "cli/ReadSample.h"
 #include "cli/RewriteLines.h"
 #include "common/DBC.h"
@@ -90,7 +91,8 @@ std::string invalid_regex_message(const ReplaceOutcome& error) {
     const char* what = error.status == ReplaceOutcome::Status::InvalidFormat
                            ? "the format string is not valid at offset "
                            : "the regular expression is not valid at offset ";
-    return what + std::to_string(error.offset) + ": " + utf16_to_utf8(error.message);
+    // The reason may quote the user's regex or format, control bytes and all.
+    return what + std::to_string(error.offset) + ": " + printable(utf16_to_utf8(error.message));
 }
 
 ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory,

@@ -209,6 +209,11 @@ TEST_F(CliEndToEndTest, failures_exit_with_status_two_and_say_why) {
         {{"-l", "ecmascript", "--regex", "(", "--format", "x", emoji},
          "",
          "varnel-cli: the regular expression is not valid at offset 0: missing )\n"},
+        // The reason quotes the regex: its control bytes are shown escaped.
+        {{"-l", "ecmascript", "--regex", "[[:\x1b[31m:]]", "--format", "x", emoji},
+         "",
+         "varnel-cli: the regular expression is not valid at offset 1: unknown class "
+         "[:\\x1b[31m:]\n"},
         {{"-l", "ecmascript", "--regex", "a", "--format", "$1", emoji},
          "",
          "varnel-cli: the format string is not valid at offset 0: the format refers to group 1, "
