@@ -33,10 +33,8 @@ int shortlist_size(int text_size) {
 
 } // namespace
 
-// Small codes that keep the order of the code units: 1, 2, ... for the units in ascending order,
-// then the separator; the end mark is 0. The table from unit to code is cleared after use, so
-// that the next pair finds it empty without clearing all of it.
-void SampleIndex::encode() {
+int encode_joined(const std::wstring& joined, std::size_t separator_at,
+                  std::vector<int>& code_table, std::vector<int>& codes) {
     code_table.resize(0x10000);
     const auto in_table = [&](wchar_t unit) {
         return static_cast<std::size_t>(unit) < code_table.size();
@@ -45,7 +43,7 @@ void SampleIndex::encode() {
     const std::size_t end_mark = joined.size() - 1;
     for (std::size_t i = 0; i < end_mark; ++i) {
         const wchar_t unit = joined[i];
-        if (i == at(search_size)) {
+        if (i == separator_at) {
             continue;
         }
         if (!in_table(unit)) {
@@ -66,7 +64,7 @@ void SampleIndex::encode() {
     codes.resize(joined.size());
     for (std::size_t i = 0; i < end_mark; ++i) {
         const wchar_t unit = joined[i];
-        if (i == at(search_size)) {
+        if (i == separator_at) {
             codes[i] = separator;
         } else if (in_table(unit)) {
             codes[i] = code_table[static_cast<std::size_t>(unit)];
@@ -81,7 +79,7 @@ void SampleIndex::encode() {
             code_table[static_cast<std::size_t>(unit)] = 0;
         }
     }
-    make_suffix_array(codes, separator + 1, index);
+    return separator + 1;
 }
 
 void SampleIndex::assign(const std::wstring& search, const std::wstring& replace) {
@@ -90,7 +88,8 @@ void SampleIndex::assign(const std::wstring& search, const std::wstring& replace
     joined += L'\0';
     joined += replace;
     joined += L'\0';
-    encode();
+    const int alphabet_size = encode_joined(joined, at(search_size), code_table, codes);
+    make_suffix_array(codes, alphabet_size, index);
 
     const int n = static_cast<int>(joined.size());
     letters.assign(n, [&](int i) { return i != search_size && is_letter(joined[at(i)]); });

@@ -20,6 +20,13 @@
 #include <utility>
 #include <vector>
 
+// The codes that the suffix array sorts for joined (search, separator, replacement, end mark):
+// 1, 2, ... for the distinct units in ascending order, then the separator at separator_at; the end
+// mark is 0. Returns the alphabet's size. code_table is scratch that is left all zero, so that the
+// next call finds it cleared without clearing all of it.
+int encode_joined(const std::wstring& joined, std::size_t separator_at,
+                  std::vector<int>& code_table, std::vector<int>& codes);
+
 class SampleIndex {
 public:
     // Indexes the samples afresh; the arrays keep their memory from one pair to the next. The text
@@ -98,7 +105,6 @@ private:
     Candidate threshold{};
     std::vector<Open> open;
 
-    void encode();
     void draw_up_shortlist();
     void consider(const Open& node, int last_rank, int parent_depth);
     void raise_threshold(const Candidate& candidate);

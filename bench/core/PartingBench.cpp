@@ -9,6 +9,7 @@
 #include "core/GreedyParting.h"
 #include "core/PartedStrings.h"
 #include "core/PartedStringsToRegex.h"
+#include "core/SampleIndex.h"
 #include "core/SuffixArray.h"
 #include "languages/ECMAScriptFormatting.h"
 #include "languages/VisualStudioFormatting.h"
@@ -72,27 +73,12 @@ void measure(benchmark::State& state, Kind kind, int size, bool ecmascript) {
 // The engine's lower bound: the suffix array with its prefix lengths of both samples joined.
 void suffix_array(benchmark::State& state, Kind kind, int size) {
     const Samples samples = make_samples(kind, size);
-    // The engine's codes: the distinct units in ascending order from 1, then the separator.
-    std::wstring distinct = samples.search + samples.replace;
-    std::sort(distinct.begin(), distinct.end());
-    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
-    const auto code_of = [&](wchar_t unit) {
-        return static_cast<int>(std::lower_bound(distinct.begin(), distinct.end(), unit) -
-                                distinct.begin()) +
-               1;
-    };
-    const int separator = static_cast<int>(distinct.size()) + 1;
+    const std::wstring joined = samples.search + L'\0' + samples.replace + L'\0';
+    std::vector<int> code_table;
     std::vector<int> codes;
-    for (const wchar_t unit : samples.search) {
-        codes.push_back(code_of(unit));
-    }
-    codes.push_back(separator);
-    for (const wchar_t unit : samples.replace) {
-        codes.push_back(code_of(unit));
-    }
-    codes.push_back(0);
+    const int alphabet_size = encode_joined(joined, samples.search.size(), code_table, codes);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(make_suffix_array(codes, separator + 1));
+        benchmark::DoNotOptimize(make_suffix_array(codes, alphabet_size));
     }
 }
 
