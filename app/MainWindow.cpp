@@ -42,6 +42,10 @@ QFont monospace_font(qreal factor) {
     if (!QFontInfo(font).fixedPitch()) {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     }
+    // Each character drawn as itself: no ligature turns "->" or "!=" into one sign in a regex,
+    // and a fixed-pitch font has no kerning to lose. Without shaping, Qt lays out a line of
+    // 100,000 characters in about two thirds of the time.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return scaled_default_font(font, factor);
 }
 
