@@ -152,9 +152,8 @@ BackgroundJob::Run run_for(std::size_t length) {
     return length >= long_work_length ? BackgroundJob::Run::in_background : BackgroundJob::Run::now;
 }
 
-void move_caret_to_end(RichTextBox& box) {
-    box.select(box.text().size(), box.text().size());
-}
+// Offsets beyond a box's text stand for its end.
+constexpr RichTextBox::Selection caret_at_end{std::wstring::npos, std::wstring::npos};
 
 } // namespace
 
@@ -385,15 +384,13 @@ void MainWindow::make_regex() {
 void MainWindow::show_made_regex(const MadeRegex& made) {
     const AutoWaitCursor wait_cursor;
     history->step(EditHistory::Box::regex, [&] {
-        show_regex_blocks(made.regex);
-        show_format_blocks(made.format);
+        show_regex_blocks(made.regex, made.selection ? RichTextBox::Selection{made.selection->start,
+                                                                              made.selection->end}
+                                                     : caret_at_end);
+        show_format_blocks(made.format, caret_at_end);
         if (made.selection) {
-            regex_box->select(made.selection->start, made.selection->end);
             regex_box->setFocus();
-        } else {
-            move_caret_to_end(*regex_box);
         }
-        move_caret_to_end(*format_box);
     });
     check();
 }
@@ -416,22 +413,26 @@ void MainWindow::replace_selection_in_regex_box(const std::wstring& text) {
 
 void MainWindow::pretty_format_regex_box(const std::wstring& regex) {
     show_regex_blocks(
-        language_factory.regex_formatting(settings.get_language()).pretty_format_regex(regex));
+        language_factory.regex_formatting(settings.get_language()).pretty_format_regex(regex),
+        regex_box->selection());
 }
 
 void MainWindow::pretty_format_format_box(const std::wstring& format) {
     show_format_blocks(
-        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format));
+        language_factory.regex_formatting(settings.get_language()).pretty_format_format(format),
+        format_box->selection());
 }
 
-void MainWindow::show_regex_blocks(const std::vector<PrettyFormatBlock>& blocks) {
-    regex_box->format(blocks);
+void MainWindow::show_regex_blocks(const std::vector<PrettyFormatBlock>& blocks,
+                                   const RichTextBox::Selection& selection) {
+    regex_box->format(blocks, selection);
     regex_copy_button->setEnabled(!regex_box->text().empty());
     suggestions_list->setEnabled(regex_copy_button->isEnabled());
 }
 
-void MainWindow::show_format_blocks(const std::vector<PrettyFormatBlock>& blocks) {
-    format_box->format(blocks);
+void MainWindow::show_format_blocks(const std::vector<PrettyFormatBlock>& blocks,
+                                    const RichTextBox::Selection& selection) {
+    format_box->format(blocks, selection);
     format_copy_button->setEnabled(!format_box->text().empty());
 }
 

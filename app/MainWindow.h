@@ -62,8 +62,10 @@ private:
     void fit_suggestions_columns();
     void pretty_format_regex_box(const std::wstring& regex);
     void pretty_format_format_box(const std::wstring& format);
-    void show_regex_blocks(const std::vector<PrettyFormatBlock>& blocks);
-    void show_format_blocks(const std::vector<PrettyFormatBlock>& blocks);
+    void show_regex_blocks(const std::vector<PrettyFormatBlock>& blocks,
+                           const RichTextBox::Selection& selection);
+    void show_format_blocks(const std::vector<PrettyFormatBlock>& blocks,
+                            const RichTextBox::Selection& selection);
     void show_made_regex(const MadeRegex& made);
     void show_suggestions(const std::vector<Suggestion>& suggestions);
     void show_state(const EditState& state);

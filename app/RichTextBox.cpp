@@ -224,7 +224,10 @@ const std::wstring& RichTextBox::text() const {
 }
 
 void RichTextBox::format(const std::vector<PrettyFormatBlock>& blocks) {
-    const Selection kept = selection();
+    format(blocks, selection());
+}
+
+void RichTextBox::format(const std::vector<PrettyFormatBlock>& blocks, Selection kept) {
     {
         const FlagScope scope(restyling);
         content.clear();

@@ -47,6 +47,9 @@ public:
     // type; when the box already shows that text, only the runs whose style differs are rewritten.
     // Caret and selection keep their offsets, as far as the new text reaches. Raises no edited().
     void format(const std::vector<PrettyFormatBlock>& blocks);
+    // The same, then the selection set as select() sets it: the part in view is styled around
+    // its caret at once, not styled and laid out again when the view scrolls there.
+    void format(const std::vector<PrettyFormatBlock>& blocks, Selection selection);
 
     Selection selection() const;
     // Offsets beyond the text stand for its end.
