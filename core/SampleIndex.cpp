@@ -94,6 +94,9 @@ void SampleIndex::assign(const std::wstring& search, const std::wstring& replace
     const int n = static_cast<int>(joined.size());
     letters.assign(n, [&](int i) { return i != search_size && is_letter(joined[at(i)]); });
     high_surrogates.assign(n, [&](int i) { return is_high_surrogate(joined[at(n - 1 - i)]); });
+    has_surrogates = std::any_of(joined.begin(), joined.end(), [](wchar_t c) {
+        return is_high_surrogate(c) || is_low_surrogate(c);
+    });
     rooms.assign(
         n,
         [&](int rank) {
@@ -112,12 +115,12 @@ void SampleIndex::assign(const std::wstring& search, const std::wstring& replace
 // and does not cut a surrogate pair; 0 when there is none.
 int SampleIndex::usable_length(int first_rank, int length) const {
     const int position = suffix_at(first_rank);
-    if (is_low_surrogate(joined[at(position)])) {
+    if (has_surrogates && is_low_surrogate(joined[at(position)])) {
         return 0;
     }
     const int last = position + length - 1;
     const int n = static_cast<int>(joined.size());
-    const int usable = length - high_surrogates.run_from(n - 1 - last);
+    const int usable = has_surrogates ? length - high_surrogates.run_from(n - 1 - last) : length;
     return usable > letters.run_from(position) ? usable : 0;
 }
 

@@ -96,6 +96,9 @@ private:
     // each position, read backwards.
     RunLengths letters;
     RunLengths high_surrogates;
+    // Whether the samples hold any half of a surrogate pair; most text does not, and then no
+    // piece needs the look at its ends that costs two reads at random places.
+    bool has_surrogates = false;
     RoomTree rooms;
     // No piece found from now on is longer than the last one found.
     int cap = 0;
