@@ -30,10 +30,17 @@ CommonFormatting::CommonFormatting(wchar_t group_begin, wchar_t group_end,
     : group_begin(group_begin), group_end(group_end), special_characters(special_characters),
       format_escape(format_escape), two_digit_back_references(two_digit_back_references) {
     DBC_PRECONDITION(!special_characters.empty() && special_characters.front() == backslash);
+    for (const wchar_t c : special_characters) {
+        if (static_cast<std::size_t>(c) < special_ascii.size()) {
+            special_ascii.set(static_cast<std::size_t>(c));
+        }
+    }
 }
 
 bool CommonFormatting::is_special(wchar_t c) const {
-    return special_characters.find(c) != std::wstring::npos;
+    const auto unit = static_cast<std::size_t>(c);
+    return unit < special_ascii.size() ? special_ascii.test(unit)
+                                       : special_characters.find(c) != std::wstring::npos;
 }
 
 std::wstring CommonFormatting::make_group(const std::wstring& text) const {

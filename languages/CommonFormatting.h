@@ -3,6 +3,8 @@
 
 #include "languages/IRegexFormatting.h"
 
+#include <bitset>
+
 class CommonFormatting : public IRegexFormatting {
 public:
     CommonFormatting(wchar_t group_begin, wchar_t group_end, const std::wstring& special_characters,
@@ -26,6 +28,9 @@ private:
     const wchar_t group_end;
     // The backslash comes first: escaping and unescaping visit the characters in this order.
     const std::wstring special_characters;
+    // The special characters below 128, looked up once per character of a long text without a
+    // search of the list.
+    std::bitset<128> special_ascii;
     const wchar_t format_escape;
     const bool two_digit_back_references;
 };
