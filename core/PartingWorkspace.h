@@ -1,7 +1,8 @@
 #pragma once
 // What the greedy parting keeps from one call to the next: the arrays of its index, which long
 // samples would otherwise allocate, and the system fault in page by page, on every call. Keep one
-// for calls made one after the other (the window does); its contents between calls mean nothing.
+// for many calls made one after the other on long samples, at the cost of holding their memory
+// between calls; its contents between calls mean nothing.
 
 #include <memory>
 
