@@ -1,5 +1,6 @@
 #include "core/MakeReplaceRegex.h"
 
+#include "core/PartingWorkspace.h"
 #include "languages/ECMAScriptFormatting.h"
 #include "languages/VisualStudioFormatting.h"
 
@@ -58,6 +59,42 @@ TEST(MakeReplaceRegexTest, results_in_both_languages) {
             << c.search << L" / " << c.replace;
         EXPECT_EQ(make_replace_regex(c.search, c.replace, visual_studio), c.visual_studio)
             << c.search << L" / " << c.replace;
+    }
+}
+
+// A workspace keeps arrays sized and filled by the call before: longer and shorter samples, more
+// and fewer distinct units, with and without surrogate pairs, one after the other.
+TEST(MakeReplaceRegexTest, a_reused_workspace_gives_every_call_a_fresh_result) {
+    std::wstring words;
+    std::wstring changed;
+    std::wstring wide;
+    for (int i = 0; i < 3000; ++i) {
+        words += static_cast<wchar_t>(i % 7 == 0 ? L' ' : L'a' + (i * i) % 26);
+        changed += static_cast<wchar_t>(i % 11 == 0 ? L'-' : words.back());
+        // Over 255 distinct units, which the suffix sorting takes another way.
+        wide += static_cast<wchar_t>(0x4E00 + (i * 37) % 400);
+    }
+    const std::wstring pairs[][2] = {
+        {words, changed},
+        {L"John Smith", L"Smith, John"},
+        {wide, wide.substr(1000) + L"x" + wide.substr(0, 1000)},
+        {L"a\xD83D\xDE00"
+         L"b-c\xD83D\xDE01"
+         L"d",
+         L"c\xD83D\xDE01"
+         L"d a\xD83D\xDE00"
+         L"b"},
+        {changed, words.substr(0, 500)},
+        {L"x1abc 2008-05-31", L"31/05/2008 1a bc"},
+    };
+    PartingWorkspace workspace;
+    const IRegexFormatting* const formattings[] = {&ecmascript, &visual_studio};
+    for (const IRegexFormatting* formatting : formattings) {
+        for (const auto& [search, replace] : pairs) {
+            EXPECT_EQ(make_replace_regex(search, replace, *formatting, workspace),
+                      make_replace_regex(search, replace, *formatting))
+                << search.substr(0, 20) << L" / " << replace.substr(0, 20);
+        }
     }
 }
 
