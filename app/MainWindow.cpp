@@ -8,6 +8,7 @@
 #include "app/RunEventHandler.h"
 #include "app/ScaledFont.h"
 #include "app/StartFile.h"
+#include "app/TextShaping.h"
 #include "common/DBC.h"
 #include "settings/QStringConversion.h"
 #include "suggestions/MakeSuggestions.h"
@@ -42,10 +43,6 @@ QFont monospace_font(qreal factor) {
     if (!QFontInfo(font).fixedPitch()) {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     }
-    // Each character drawn as itself: no ligature turns "->" or "!=" into one sign in a regex,
-    // and a fixed-pitch font has no kerning to lose. Without shaping, Qt lays out a line of
-    // 100,000 characters in about two thirds of the time.
-    font.setStyleStrategy(QFont::PreferNoShaping);
     return scaled_default_font(font, factor);
 }
 
@@ -91,6 +88,9 @@ QLineEdit* create_sample_box(const char* name) {
     auto* box = new QLineEdit;
     box->setObjectName(QLatin1String(name));
     box->setFont(monospace_font(sample_font_factor));
+    fit_shaping(*box, QStringView());
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box](const QString& text) { fit_shaping(*box, text); });
     // Samples are data: the default limit of 32767 characters would cut them silently.
     box->setMaxLength(std::numeric_limits<int>::max());
     return box;

@@ -2,6 +2,7 @@
 
 #include "app/RunEventHandler.h"
 #include "app/ShownText.h"
+#include "app/TextShaping.h"
 #include "common/DBC.h"
 #include "settings/QStringConversion.h"
 
@@ -235,6 +236,8 @@ void RichTextBox::format(const std::vector<PrettyFormatBlock>& blocks, Selection
             content += block.text;
         }
         shown = shown_text(content);
+        // Before the text goes in, which lays it out.
+        fit_shaping(*this, shown);
         runs = runs_of(blocks);
         const int length = static_cast<int>(shown.size());
         const Stretch styled =

@@ -138,6 +138,43 @@ private slots:
         QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), QStringLiteral("John"));
     }
 
+    // Shaping is skipped where it changes nothing and costs a third of a long line's layout; text
+    // with combining marks or joined letters is shaped, and the next plain text is not.
+    void boxes_shape_the_text_that_needs_it_data() {
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<bool>("shaped");
+        QTest::newRow("ASCII") << QStringLiteral("John Smith") << false;
+        QTest::newRow("Latin letters with their accents")
+            << QStringLiteral("Ren\u00e9e \u0141\u00f3d\u017a") << false;
+        QTest::newRow("combining accent") << QStringLiteral("Rene\u0301e") << true;
+        QTest::newRow("Arabic") << QStringLiteral("\u0645\u0631\u062d\u0628\u0627 1") << true;
+        QTest::newRow("Devanagari")
+            << QStringLiteral("\u0928\u092e\u0938\u094d\u0924\u0947") << true;
+        QTest::newRow("surrogate pair") << QStringLiteral("a \U0001F600 b") << true;
+    }
+    void boxes_shape_the_text_that_needs_it() {
+        QFETCH(QString, sample);
+        QFETCH(bool, shaped);
+        start_window();
+        const auto is_shaped = [](const QWidget* box) {
+            return (box->font().styleStrategy() & QFont::PreferNoShaping) == 0;
+        };
+        const QFont sample_font = ui->search_for_box->font();
+        for (int round = 0; round < 2; ++round) {
+            ui->search_for_box->clear();
+            ui->replace_with_box->clear();
+            ui->make(sample, sample + QStringLiteral("!"));
+            QCOMPARE(is_shaped(ui->search_for_box), shaped);
+            QCOMPARE(is_shaped(ui->replace_with_box), shaped);
+            QCOMPARE(is_shaped(ui->regex_box), shaped);
+            QCOMPARE(ui->search_for_box->font().family(), sample_font.family());
+            QCOMPARE(ui->search_for_box->font().pointSizeF(), sample_font.pointSizeF());
+            // Plain text after it is drawn unshaped again, and the other way round.
+            sample = shaped ? QStringLiteral("plain") : QStringLiteral("\u0645\u0631");
+            shaped = !shaped;
+        }
+    }
+
     void enter_makes_the_regex_from_any_box_data() {
         QTest::addColumn<QString>("box");
         QTest::newRow("search box") << QStringLiteral("search_for_box");
