@@ -221,8 +221,7 @@ void make_suffix_array(const std::vector<int>& text, int alphabet_size, SuffixAr
         const std::vector<std::uint8_t> bytes = to_bytes(text);
         sort_bytes(bytes, result.suffixes);
         fill_ranks(result.suffixes, result.ranks);
-        fill_common_prefixes(bytes.data(), result.suffixes, result.ranks,
-                             result.common_prefixes);
+        fill_common_prefixes(bytes.data(), result.suffixes, result.ranks, result.common_prefixes);
         return;
     }
     if (n == 1) {
