@@ -93,10 +93,12 @@ void SampleIndex::assign(const std::wstring& search, const std::wstring& replace
 
     const int n = static_cast<int>(joined.size());
     letters.assign(n, [&](int i) { return i != search_size && is_letter(joined[at(i)]); });
-    high_surrogates.assign(n, [&](int i) { return is_high_surrogate(joined[at(n - 1 - i)]); });
     has_surrogates = std::any_of(joined.begin(), joined.end(), [](wchar_t c) {
         return is_high_surrogate(c) || is_low_surrogate(c);
     });
+    if (has_surrogates) {
+        high_surrogates.assign(n, [&](int i) { return is_high_surrogate(joined[at(n - 1 - i)]); });
+    }
     rooms.assign(
         n,
         [&](int rank) {

@@ -93,7 +93,7 @@ private:
     std::vector<int> code_table;
     SuffixArray index;
     // How many letters follow each position; how many first halves of surrogate pairs end at
-    // each position, read backwards.
+    // each position, read backwards, kept only while has_surrogates holds.
     RunLengths letters;
     RunLengths high_surrogates;
     // Whether the samples hold any half of a surrogate pair; most text does not, and then no
