@@ -217,20 +217,22 @@ void make_suffix_array(const std::vector<int>& text, int alphabet_size, SuffixAr
         std::all_of(text.begin(), text.end(), [&](int c) { return c >= 0 && c < alphabet_size; }));
     const int n = static_cast<int>(text.size());
     result.suffixes.resize(text.size());
-    if (n > 1 && alphabet_size <= byte_alphabet_size) {
-        const std::vector<std::uint8_t> bytes = to_bytes(text);
-        sort_bytes(bytes, result.suffixes);
-        fill_ranks(result.suffixes, result.ranks);
-        fill_common_prefixes(bytes.data(), result.suffixes, result.ranks, result.common_prefixes);
-        return;
-    }
+    // Empty unless the codes are sorted as bytes; then Kasai's method compares them too.
+    std::vector<std::uint8_t> bytes;
     if (n == 1) {
         result.suffixes[0] = 0;
+    } else if (alphabet_size <= byte_alphabet_size) {
+        bytes = to_bytes(text);
+        sort_bytes(bytes, result.suffixes);
     } else {
         sort_suffixes(text.data(), result.suffixes.data(), n, alphabet_size);
     }
     fill_ranks(result.suffixes, result.ranks);
-    fill_common_prefixes(text.data(), result.suffixes, result.ranks, result.common_prefixes);
+    if (bytes.empty()) {
+        fill_common_prefixes(text.data(), result.suffixes, result.ranks, result.common_prefixes);
+    } else {
+        fill_common_prefixes(bytes.data(), result.suffixes, result.ranks, result.common_prefixes);
+    }
 }
 
 SuffixArray make_suffix_array(const std::vector<int>& text, int alphabet_size) {
