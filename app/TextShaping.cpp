@@ -2,9 +2,13 @@
 
 #include <algorithm>
 
+namespace {
+
 bool needs_shaping(QStringView text) {
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0300; });
 }
+
+} // namespace
 
 void fit_shaping(QWidget& widget, QStringView text) {
     const QFont::StyleStrategy strategy = widget.font().styleStrategy();

@@ -8,8 +8,6 @@
 #include <QStringView>
 #include <QWidget>
 
-bool needs_shaping(QStringView text);
-
 // Skips shaping in the widget's font while its text does not need it. The font changes only when
 // that choice does, since a change of font lays the text out again.
 void fit_shaping(QWidget& widget, QStringView text);
