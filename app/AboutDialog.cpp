@@ -4,13 +4,15 @@
 #include "app/RunEventHandler.h"
 #include "app/ScaledFont.h"
 #include "app/StartFile.h"
-#include "settings/QStringConversion.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QUrl>
 #include <QVBoxLayout>
+
+namespace varnel {
 
 namespace {
 
@@ -75,3 +77,5 @@ QDialog& AboutDialog::get_window() {
 void AboutDialog::on_link() {
     start_shell_command(to_wstring(product_site()));
 }
+
+} // namespace varnel

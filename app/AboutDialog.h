@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+namespace varnel {
+
 class AboutDialog : public QDialog {
 public:
     // Centred over the owner, which takes no input while the box is shown modally.
@@ -15,3 +17,5 @@ public:
     // Opens the web site with the desktop's default handler.
     void on_link();
 };
+
+} // namespace varnel

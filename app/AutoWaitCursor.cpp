@@ -3,6 +3,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
+namespace varnel {
+
 AutoWaitCursor::AutoWaitCursor() {
     QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
 }
@@ -10,3 +12,5 @@ AutoWaitCursor::AutoWaitCursor() {
 AutoWaitCursor::~AutoWaitCursor() {
     QGuiApplication::restoreOverrideCursor();
 }
+
+} // namespace varnel

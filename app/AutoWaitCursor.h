@@ -1,5 +1,7 @@
 #pragma once
 
+namespace varnel {
+
 // Shows the wait cursor over the application for the life of the object, also when an exception
 // leaves the scope.
 class AutoWaitCursor {
@@ -9,3 +11,5 @@ public:
     AutoWaitCursor(const AutoWaitCursor&) = delete;
     AutoWaitCursor& operator=(const AutoWaitCursor&) = delete;
 };
+
+} // namespace varnel

@@ -8,6 +8,8 @@
 
 #include <QThreadPool>
 
+namespace varnel {
+
 // What the job and its work under way share. The work looks at latest before it begins, so that a
 // request superseded while it waited for a thread is not worked on, and hands its value over
 // through job, which is null once the job is gone.
@@ -83,3 +85,5 @@ void BackgroundJob::set_busy(bool busy) {
         emit busy_changed(busy);
     }
 }
+
+} // namespace varnel

@@ -14,6 +14,8 @@
 
 #include <QObject>
 
+namespace varnel {
+
 class BackgroundJob : public QObject {
     Q_OBJECT
 
@@ -67,3 +69,5 @@ private:
     std::uint64_t latest = 0;
     bool is_busy = false;
 };
+
+} // namespace varnel

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QProgressBar>
 
+namespace varnel {
+
 BusyStatus::BusyStatus(QWidget* parent) : QWidget(parent), label(new QLabel) {
     auto* indicator = new QProgressBar;
     // No end to count towards: the bar shows that work goes on, not how far it got.
@@ -40,3 +42,5 @@ void BusyStatus::update_note() {
     }
     hide();
 }
+
+} // namespace varnel

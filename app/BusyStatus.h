@@ -12,6 +12,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace varnel {
+
 class BusyStatus : public QWidget {
     Q_OBJECT
 
@@ -31,3 +33,5 @@ private:
     QLabel* label;
     std::vector<std::pair<QPointer<BackgroundJob>, QString>> jobs;
 };
+
+} // namespace varnel

@@ -1,8 +1,10 @@
 #include "app/CheckReport.h"
 
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include <algorithm>
+
+namespace varnel {
 
 namespace {
 
@@ -86,3 +88,5 @@ CheckReport run_check(const CheckInput& input) {
     return check_report(run_replace(input.regex, input.format, input.search, input.language),
                         input);
 }
+
+} // namespace varnel

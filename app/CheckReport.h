@@ -2,10 +2,12 @@
 // The window's live check: what running the regex and the format on the search sample gives, told
 // in one line, and how that stands against the replacement sample.
 
-#include "languages/LanguageFactory.h"
-#include "replace/RunReplace.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/replace/RunReplace.h"
 
 #include <string>
+
+namespace varnel {
 
 // What the check runs on: the result boxes' texts, the two samples and the language.
 struct CheckInput {
@@ -13,7 +15,7 @@ struct CheckInput {
     std::wstring format;
     std::wstring search;
     std::wstring replacement;
-    LanguageFactory::Language language = LanguageFactory::VisualStudio;
+    Language language = Language::VisualStudio;
 };
 
 struct CheckReport {
@@ -36,3 +38,5 @@ CheckReport check_report(const ReplaceOutcome& outcome, const CheckInput& input)
 
 // Runs the regex and the format on the search sample (the first match) and reports.
 CheckReport run_check(const CheckInput& input);
+
+} // namespace varnel

@@ -3,12 +3,14 @@
 #include "app/ElidedLabel.h"
 #include "app/ScaledFont.h"
 #include "app/ShownText.h"
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include <cmath>
 
 #include <QEvent>
 #include <QHBoxLayout>
+
+namespace varnel {
 
 namespace {
 
@@ -106,3 +108,5 @@ void CheckStatus::update_colour() {
                      readable_on(look_of(state).colour, this->palette().color(QPalette::Window)));
     mark->setPalette(palette);
 }
+
+} // namespace varnel

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QWidget>
 
+namespace varnel {
+
 class ElidedLabel;
 
 class CheckStatus : public QWidget {
@@ -30,3 +32,5 @@ private:
     ElidedLabel* message;
     CheckReport::State state = CheckReport::State::rebuilds;
 };
+
+} // namespace varnel

@@ -1,10 +1,12 @@
 #include "app/ChmFile.h"
 
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include <chm_lib.h>
 
 #include <QFile>
+
+namespace varnel {
 
 namespace {
 
@@ -32,10 +34,10 @@ void ChmFile::Closer::operator()(chmFile* file) const {
     chm_close(file);
 }
 
-boost::optional<ChmFile> ChmFile::open(const QString& path) {
+std::optional<ChmFile> ChmFile::open(const QString& path) {
     chmFile* file = chm_open(QFile::encodeName(path).constData());
     if (file == nullptr) {
-        return boost::none;
+        return std::nullopt;
     }
     return ChmFile(file);
 }
@@ -45,23 +47,23 @@ ChmFile::ChmFile(chmFile* opened) : file(opened) {
     read_system_record();
 }
 
-boost::optional<QByteArray> ChmFile::read(const QString& path) const {
+std::optional<QByteArray> ChmFile::read(const QString& path) const {
     chmUnitInfo unit{};
     if (chm_resolve_object(file.get(), path.toUtf8().constData(), &unit) != CHM_RESOLVE_SUCCESS) {
-        return boost::none;
+        return std::nullopt;
     }
     QByteArray data(static_cast<qsizetype>(unit.length), Qt::Uninitialized);
     const auto read =
         chm_retrieve_object(file.get(), &unit, reinterpret_cast<unsigned char*>(data.data()), 0,
                             static_cast<LONGINT64>(unit.length));
     if (read != static_cast<LONGINT64>(unit.length)) {
-        return boost::none;
+        return std::nullopt;
     }
     return data;
 }
 
 void ChmFile::read_system_record() {
-    const boost::optional<QByteArray> record = read(QStringLiteral("/#SYSTEM"));
+    const std::optional<QByteArray> record = read(QStringLiteral("/#SYSTEM"));
     if (!record) {
         return;
     }
@@ -86,3 +88,5 @@ void ChmFile::read_system_record() {
         }
     }
 }
+
+} // namespace varnel

@@ -3,20 +3,22 @@
 // record that a viewer starts from.
 
 #include <memory>
+#include <optional>
 
 #include <QByteArray>
 #include <QString>
-#include <boost/optional.hpp>
 
 struct chmFile;
+
+namespace varnel {
 
 class ChmFile {
 public:
     // None when the file is missing or is not a compiled help file.
-    static boost::optional<ChmFile> open(const QString& path);
+    static std::optional<ChmFile> open(const QString& path);
 
     // The object at a path inside the file ("/index.html"); none where there is no such object.
-    boost::optional<QByteArray> read(const QString& path) const;
+    std::optional<QByteArray> read(const QString& path) const;
 
     // From the system record; empty where the file names none.
     QString title() const { return title_text; }
@@ -36,3 +38,5 @@ private:
     QString default_topic_path;
     QString contents_file_path;
 };
+
+} // namespace varnel

@@ -8,6 +8,8 @@
 #include <QStandardPaths>
 #include <QTextStream>
 
+namespace varnel {
+
 namespace {
 
 // The desktop entries a key-file lists for any of the type names in any of the sections.
@@ -73,3 +75,5 @@ bool has_default_application(const QString& file_path) {
         return is_installed(id, application_directories);
     });
 }
+
+} // namespace varnel

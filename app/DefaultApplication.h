@@ -6,4 +6,8 @@
 
 #include <QString>
 
+namespace varnel {
+
 bool has_default_application(const QString& file_path);
+
+} // namespace varnel

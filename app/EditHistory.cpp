@@ -1,6 +1,8 @@
 #include "app/EditHistory.h"
 
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
+
+namespace varnel {
 
 namespace {
 
@@ -61,7 +63,7 @@ void EditHistory::select(Box box, const std::wstring& text, std::size_t anchor, 
     kept.caret = caret;
 }
 
-void EditHistory::keep_language(LanguageFactory::Language language) {
+void EditHistory::keep_language(Language language) {
     typing_open = false;
     entries[present].state.language = language;
 }
@@ -95,3 +97,5 @@ void EditHistory::forget_oldest() {
         --present;
     }
 }
+
+} // namespace varnel

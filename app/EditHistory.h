@@ -5,11 +5,13 @@
 // state per step. A run of typing in one box is one step, and so is each change the window makes
 // ("Make regular expression", Apply, a menu element, a language switch that makes the regex again).
 
-#include "languages/LanguageFactory.h"
+#include "varnel/languages/LanguageFactory.h"
 
 #include <cstddef>
 #include <deque>
 #include <string>
+
+namespace varnel {
 
 struct BoxState {
     std::wstring text;
@@ -23,7 +25,7 @@ struct BoxState {
 struct EditState {
     BoxState regex;
     BoxState format;
-    LanguageFactory::Language language = LanguageFactory::VisualStudio;
+    Language language = Language::VisualStudio;
 
     bool operator==(const EditState&) const = default;
 };
@@ -57,7 +59,7 @@ public:
 
     // The language changed and the texts stayed: the present state is now in that language, and
     // undoing a later step comes back to it. Typing after it is a step of its own.
-    void keep_language(LanguageFactory::Language language);
+    void keep_language(Language language);
 
     bool can_undo() const;
     bool can_redo() const;
@@ -83,3 +85,5 @@ private:
     std::size_t capacity;
     std::size_t held = 0; // code units of text in entries
 };
+
+} // namespace varnel

@@ -1,5 +1,7 @@
 #include "app/ElidedLabel.h"
 
+namespace varnel {
+
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -19,3 +21,5 @@ void ElidedLabel::resizeEvent(QResizeEvent* event) {
 void ElidedLabel::elide() {
     setText(fontMetrics().elidedText(whole, Qt::ElideRight, contentsRect().width()));
 }
+
+} // namespace varnel

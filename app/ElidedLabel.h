@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QString>
 
+namespace varnel {
+
 class ElidedLabel : public QLabel {
 public:
     explicit ElidedLabel(QWidget* parent = nullptr);
@@ -20,3 +22,5 @@ private:
 
     QString whole;
 };
+
+} // namespace varnel

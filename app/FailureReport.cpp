@@ -1,6 +1,6 @@
 #include "app/FailureReport.h"
 
-#include "settings/QStringConversion.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QThread>
+
+namespace varnel {
 
 namespace {
 
@@ -76,3 +78,5 @@ void show_failure_report(const FailureReport& report) {
         show_from_another_thread(*application, report);
     }
 }
+
+} // namespace varnel

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace varnel {
+
 struct FailureReport {
     std::wstring message;
     std::wstring detail;
@@ -14,3 +16,5 @@ struct FailureReport {
 // work). Returns when the report has been dismissed, or when the application's thread has not
 // taken it up within a few seconds.
 void show_failure_report(const FailureReport& report);
+
+} // namespace varnel

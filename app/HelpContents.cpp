@@ -3,6 +3,8 @@
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 
+namespace varnel {
+
 namespace {
 
 QString unescaped(const QString& html) {
@@ -51,3 +53,5 @@ std::vector<HelpTopic> parse_help_contents(const QString& sitemap) {
     }
     return topics;
 }
+
+} // namespace varnel

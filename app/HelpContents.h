@@ -6,6 +6,8 @@
 
 #include <QString>
 
+namespace varnel {
+
 struct HelpTopic {
     QString name;
     QString local; // the page, relative to the root of the help file; empty for a heading
@@ -13,3 +15,5 @@ struct HelpTopic {
 };
 
 std::vector<HelpTopic> parse_help_contents(const QString& sitemap);
+
+} // namespace varnel

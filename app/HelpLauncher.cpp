@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace varnel {
+
 HelpLauncher::HelpLauncher(QWidget& owner) : owner(owner) {}
 
 void HelpLauncher::open(const QString& path) {
@@ -18,7 +20,7 @@ void HelpLauncher::open(const QString& path) {
         return;
     }
     if (viewer.isNull()) {
-        boost::optional<ChmFile> file = ChmFile::open(path);
+        std::optional<ChmFile> file = ChmFile::open(path);
         if (!file) {
             return;
         }
@@ -28,3 +30,5 @@ void HelpLauncher::open(const QString& path) {
     viewer->raise();
     viewer->activateWindow();
 }
+
+} // namespace varnel

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QWidget>
 
+namespace varnel {
+
 class HelpLauncher {
 public:
     // The owner keeps the help window and closes it with itself.
@@ -20,3 +22,5 @@ private:
     QWidget& owner;
     QPointer<HelpViewer> viewer;
 };
+
+} // namespace varnel

@@ -4,7 +4,7 @@
 #include "app/Product.h"
 #include "app/RunEventHandler.h"
 #include "app/StartFile.h"
-#include "settings/QStringConversion.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <utility>
 
@@ -13,6 +13,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidgetItemIterator>
+
+namespace varnel {
 
 namespace {
 
@@ -45,7 +47,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     if (name.scheme() != help_scheme) {
         return QTextBrowser::loadResource(type, name);
     }
-    const boost::optional<QByteArray> data = file.read(name.path());
+    const std::optional<QByteArray> data = file.read(name.path());
     return data ? QVariant(*data) : QVariant();
 }
 
@@ -90,7 +92,7 @@ HelpViewer::HelpViewer(ChmFile help_file, QWidget& owner)
 void HelpViewer::create_contents() {
     contents->setObjectName(QStringLiteral("help_contents"));
     contents->setHeaderHidden(true);
-    const boost::optional<QByteArray> sitemap = file.read(file.contents_file());
+    const std::optional<QByteArray> sitemap = file.read(file.contents_file());
     if (sitemap) {
         add_topics(parse_help_contents(QString::fromUtf8(*sitemap)),
                    *contents->invisibleRootItem());
@@ -191,3 +193,5 @@ void HelpViewer::on_source_changed(const QUrl& source) {
         }
     }
 }
+
+} // namespace varnel

@@ -10,6 +10,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+namespace varnel {
+
 // Shows the pages of a help file; relative links and images resolve inside the file.
 class HelpBrowser : public QTextBrowser {
 public:
@@ -47,3 +49,5 @@ private:
     QTreeWidget* contents;
     QLineEdit* find_box;
 };
+
+} // namespace varnel

@@ -1,6 +1,6 @@
 #include "app/ImageButton.h"
 
-#include "settings/QStringConversion.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <QIcon>
 
@@ -11,6 +11,8 @@ static bool register_images() {
     return true;
 }
 
+namespace varnel {
+
 void setup_image_button(QPushButton& button, const std::wstring& image_name,
                         const std::wstring& caption) {
     static const bool images_registered = register_images();
@@ -18,3 +20,5 @@ void setup_image_button(QPushButton& button, const std::wstring& image_name,
     button.setIcon(QIcon(QStringLiteral(":/") + to_qstring(image_name)));
     button.setText(to_qstring(caption));
 }
+
+} // namespace varnel

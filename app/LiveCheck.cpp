@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace varnel {
+
 namespace {
 
 // A check runs in about 0.1 ms per thousand code units of sample (bench/replace), so below this
@@ -50,3 +52,5 @@ void LiveCheck::start(BackgroundJob::Run run, CheckInput input) {
         run, [input = std::move(input)] { return run_check(input); },
         [this](const CheckReport& report) { emit reported(report); });
 }
+
+} // namespace varnel

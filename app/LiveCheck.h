@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QTimer>
 
+namespace varnel {
+
 class LiveCheck : public QObject {
     Q_OBJECT
 
@@ -30,3 +32,5 @@ private:
     CheckInput waiting;
     BackgroundJob job;
 };
+
+} // namespace varnel

@@ -1,8 +1,10 @@
 #include "app/MadeRegex.h"
 
-#include "common/DBC.h"
-#include "core/MakeReplaceRegex.h"
-#include "suggestions/MakeSelectionSuggestion.h"
+#include "varnel/common/DBC.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/suggestions/MakeSelectionSuggestion.h"
+
+namespace varnel {
 
 MadeRegex make_regex_to_show(const std::wstring& search, const std::wstring& replace,
                              const IRegexLanguage& language,
@@ -13,3 +15,5 @@ MadeRegex make_regex_to_show(const std::wstring& search, const std::wstring& rep
             formatting->pretty_format_format(result.format),
             make_selection_suggestion(result.regex, language.regex_descriptions(), formatting)};
 }
+
+} // namespace varnel

@@ -9,9 +9,9 @@
 #include "app/ScaledFont.h"
 #include "app/StartFile.h"
 #include "app/TextShaping.h"
-#include "common/DBC.h"
-#include "settings/QStringConversion.h"
-#include "suggestions/MakeSuggestions.h"
+#include "varnel/common/DBC.h"
+#include "varnel/settings/QStringConversion.h"
+#include "varnel/suggestions/MakeSuggestions.h"
 
 #include <algorithm>
 #include <limits>
@@ -26,6 +26,8 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyledItemDelegate>
+
+namespace varnel {
 
 namespace {
 
@@ -46,19 +48,9 @@ QFont monospace_font(qreal factor) {
     return scaled_default_font(font, factor);
 }
 
-QString language_header(LanguageFactory::Language language) {
-    switch (language) {
-    case LanguageFactory::Language::VisualStudio:
-        return QStringLiteral("Visual Studio");
-    case LanguageFactory::Language::ECMAScript:
-        return QStringLiteral("ECMAScript");
-    }
-    DBC_UNREACHABLE();
-}
-
 // The language a "Language" menu entry stands for.
-LanguageFactory::Language language_of(const QAction& entry) {
-    return static_cast<LanguageFactory::Language>(entry.data().toInt());
+Language language_of(const QAction& entry) {
+    return static_cast<Language>(entry.data().toInt());
 }
 
 std::wstring menu_pad(LanguageElementDescription::MenuDistortionWorkaround workaround) {
@@ -302,8 +294,9 @@ QMenuBar* MainWindow::create_menu() {
     language_menu = add_menu(*bar, QStringLiteral("Language"));
     language_menu->setObjectName(QStringLiteral("language_menu"));
     auto* language_group = new QActionGroup(language_menu);
-    for (const LanguageFactory::Language language : LanguageFactory::languages()) {
-        QAction* action = language_menu->addAction(language_header(language));
+    for (const Language language : all_languages) {
+        QAction* action =
+            language_menu->addAction(to_qstring(std::wstring(names_of(language)->caption)));
         action->setCheckable(true);
         action->setData(static_cast<int>(language));
         action->setChecked(language == settings.get_language());
@@ -371,7 +364,7 @@ void MainWindow::make_regex() {
     const AutoWaitCursor wait_cursor;
     const std::wstring replace = to_wstring(replace_with_box->text());
     const std::wstring search = to_wstring(search_for_box->text());
-    const LanguageFactory::Language language = settings.get_language();
+    const Language language = settings.get_language();
     making.start(
         run_for(search.size() + replace.size()),
         [search, replace, tables = language_factory.regex_language_ptr(language),
@@ -489,7 +482,7 @@ void MainWindow::on_regex_selection_changed() {
     const RichTextBox::Selection selection = regex_box->selection();
     std::wstring selected =
         regex_box->text().substr(selection.start(), selection.end() - selection.start());
-    const LanguageFactory::Language language = settings.get_language();
+    const Language language = settings.get_language();
     const BackgroundJob::Run run = run_for(selected.size());
     suggesting.start(
         run,
@@ -549,7 +542,7 @@ void MainWindow::on_element_menu_click(const std::wstring& text) {
     replace_selection_in_regex_box(text);
 }
 
-void MainWindow::on_language_menu_click(LanguageFactory::Language language) {
+void MainWindow::on_language_menu_click(Language language) {
     if (language == settings.get_language()) {
         return;
     }
@@ -566,7 +559,7 @@ void MainWindow::on_language_menu_click(LanguageFactory::Language language) {
     }
 }
 
-void MainWindow::switch_language(LanguageFactory::Language language) {
+void MainWindow::switch_language(Language language) {
     for (QAction* entry : language_menu->actions()) {
         entry->setChecked(language_of(*entry) == language);
     }
@@ -598,3 +591,5 @@ void MainWindow::on_about_menu_click() {
     // Not every window system hands the focus back to the owner of a closed dialog.
     activateWindow();
 }
+
+} // namespace varnel

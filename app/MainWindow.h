@@ -12,11 +12,11 @@
 #include "app/PasteButton.h"
 #include "app/ResultBoxHistory.h"
 #include "app/RichTextBox.h"
-#include "languages/IRegexLanguage.h"
-#include "languages/LanguageFactory.h"
-#include "languages/PrettyFormatBlock.h"
-#include "settings/Settings.h"
-#include "suggestions/Suggestion.h"
+#include "varnel/languages/IRegexLanguage.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/languages/PrettyFormatBlock.h"
+#include "varnel/settings/Settings.h"
+#include "varnel/suggestions/Suggestion.h"
 
 #include <memory>
 #include <string>
@@ -27,6 +27,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
+
+namespace varnel {
 
 class MainWindow : public QMainWindow {
 public:
@@ -56,7 +58,7 @@ private:
     QMenuBar* create_menu();
     QMenu* add_menu(QMenuBar& bar, const QString& caption);
     void update_menu_language();
-    void switch_language(LanguageFactory::Language language);
+    void switch_language(Language language);
     void update_menu_language_group(const std::vector<LanguageElementDescription>& elements,
                                     QMenu& menu);
     void fit_suggestions_columns();
@@ -86,7 +88,7 @@ private:
     void on_regex_copy();
     void on_format_copy();
     void on_element_menu_click(const std::wstring& text);
-    void on_language_menu_click(LanguageFactory::Language language);
+    void on_language_menu_click(Language language);
     void on_enter();
     void on_help();
     void on_email_support_menu_click();
@@ -120,3 +122,5 @@ private:
     BackgroundJob suggesting;
     LiveCheck live_check;
 };
+
+} // namespace varnel

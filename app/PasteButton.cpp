@@ -2,11 +2,13 @@
 
 #include "app/ImageButton.h"
 #include "app/RunEventHandler.h"
-#include "settings/QStringConversion.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+
+namespace varnel {
 
 namespace {
 
@@ -60,3 +62,5 @@ void copy_to_clipboard(RichTextBox& box) {
     QGuiApplication::clipboard()->setText(to_qstring(box.text()));
     box.setFocus();
 }
+
+} // namespace varnel

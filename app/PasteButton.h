@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+namespace varnel {
+
 class PasteButton {
 public:
     // The box must outlive the button.
@@ -36,3 +38,5 @@ void paste_from_clipboard(QLineEdit& box);
 
 // Puts the box's text on the clipboard and focuses the box.
 void copy_to_clipboard(RichTextBox& box);
+
+} // namespace varnel

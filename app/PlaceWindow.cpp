@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWindow>
 
+namespace varnel {
+
 namespace {
 
 // Places the window at its first Show event, which comes after its platform window is made and
@@ -54,3 +56,5 @@ QRect place_window(QSize wanted, QSize minimum, QMargins frame, QRect available)
 void place_when_first_shown(QWidget& window, QSize wanted) {
     new PlaceOnFirstShow(window, wanted);
 }
+
+} // namespace varnel

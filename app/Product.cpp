@@ -1,8 +1,10 @@
 #include "app/Product.h"
 
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include <QDirIterator>
+
+namespace varnel {
 
 QString product_name() {
     return QStringLiteral("Varnel");
@@ -40,3 +42,5 @@ QIcon product_icon() {
     DBC_POSTCONDITION(!icon.isNull());
     return icon;
 }
+
+} // namespace varnel

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QString>
 
+namespace varnel {
+
 QString product_name();
 // The name of the desktop entry and of the icon: "dev.sorvexa.Varnel".
 QString application_id();
@@ -16,3 +18,5 @@ QString product_site();
 QString support_address();
 // Varnel's icon in every size the build renders.
 QIcon product_icon();
+
+} // namespace varnel

@@ -2,6 +2,8 @@
 
 #include "app/RunEventHandler.h"
 
+namespace varnel {
+
 namespace {
 
 // Text the history holds before it forgets its oldest states: 32 MiB of wide characters, a few
@@ -16,7 +18,7 @@ BoxState state_of(const RichTextBox& box) {
 } // namespace
 
 ResultBoxHistory::ResultBoxHistory(RichTextBox& regex_box, RichTextBox& format_box,
-                                   std::function<LanguageFactory::Language()> language,
+                                   std::function<Language()> language,
                                    std::function<void(const EditState&)> show, QObject* parent)
     : QObject(parent), regex_box(regex_box), format_box(format_box), language(std::move(language)),
       show(std::move(show)), history(present(), history_capacity),
@@ -97,3 +99,5 @@ void ResultBoxHistory::update_actions() {
 RichTextBox& ResultBoxHistory::box_of(EditHistory::Box box) const {
     return box == EditHistory::Box::regex ? regex_box : format_box;
 }
+
+} // namespace varnel

@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QObject>
 
+namespace varnel {
+
 class ResultBoxHistory : public QObject {
     Q_OBJECT
 
@@ -20,8 +22,8 @@ public:
     // selections and gives the focus to the box the step changed. language gives the window's
     // language. The boxes must outlive the history.
     ResultBoxHistory(RichTextBox& regex_box, RichTextBox& format_box,
-                     std::function<LanguageFactory::Language()> language,
-                     std::function<void(const EditState&)> show, QObject* parent = nullptr);
+                     std::function<Language()> language, std::function<void(const EditState&)> show,
+                     QObject* parent = nullptr);
 
     // Runs a change of the window's to the boxes (box: the one it changes most) and records it as
     // one step, whatever edits of the boxes it makes on the way.
@@ -63,10 +65,12 @@ private:
 
     RichTextBox& regex_box;
     RichTextBox& format_box;
-    std::function<LanguageFactory::Language()> language;
+    std::function<Language()> language;
     std::function<void(const EditState&)> show;
     EditHistory history;
     QAction* undo_action;
     QAction* redo_action;
     bool recording = true;
 };
+
+} // namespace varnel

@@ -3,8 +3,8 @@
 #include "app/RunEventHandler.h"
 #include "app/ShownText.h"
 #include "app/TextShaping.h"
-#include "common/DBC.h"
-#include "settings/QStringConversion.h"
+#include "varnel/common/DBC.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <algorithm>
 #include <array>
@@ -19,6 +19,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+
+namespace varnel {
 
 namespace {
 
@@ -424,3 +426,5 @@ int rich_box_position(const QTextEdit& box, RichTextBox::Offset offset) {
     }
     return content_end(document);
 }
+
+} // namespace varnel

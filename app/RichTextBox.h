@@ -4,7 +4,7 @@
 // and hands out that text, on copying too. Offsets into the text, as caret and selection keep them
 // across a restyle, are offsets into the shown line.
 
-#include "languages/PrettyFormatBlock.h"
+#include "varnel/languages/PrettyFormatBlock.h"
 
 #include <algorithm>
 #include <string>
@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QPointer>
 #include <QTextEdit>
+
+namespace varnel {
 
 // Characters [start, end) of a box's text in one style.
 struct StyledRun {
@@ -103,3 +105,5 @@ RichTextBox::Offset rich_box_offset(const QTextEdit& box, int position);
 
 // The position just after that many characters; the end of the content if there are fewer.
 int rich_box_position(const QTextEdit& box, RichTextBox::Offset offset);
+
+} // namespace varnel

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+namespace varnel {
+
 namespace {
 
 // Written and read on the main thread only.
@@ -23,3 +25,5 @@ void rethrow_parked_exception() {
         std::rethrow_exception(std::exchange(parked_exception, nullptr));
     }
 }
+
+} // namespace varnel

@@ -5,6 +5,8 @@
 
 #include <exception>
 
+namespace varnel {
+
 // Keeps the first parked exception and asks every running message loop to end.
 void park_exception(const std::exception_ptr& exception);
 
@@ -19,3 +21,5 @@ void run_event_handler(const Handler& handler) {
         park_exception(std::current_exception());
     }
 }
+
+} // namespace varnel

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+namespace varnel {
+
 QFont scaled_default_font(QFont font, qreal factor) {
     const QFont system = QApplication::font();
     if (system.pointSizeF() > 0) {
@@ -11,3 +13,5 @@ QFont scaled_default_font(QFont font, qreal factor) {
     }
     return font;
 }
+
+} // namespace varnel

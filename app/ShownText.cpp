@@ -1,8 +1,10 @@
 #include "app/ShownText.h"
 
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include <QChar>
+
+namespace varnel {
 
 namespace {
 
@@ -53,3 +55,5 @@ QString shown_text(const std::wstring& text) {
     }
     return shown;
 }
+
+} // namespace varnel

@@ -9,6 +9,10 @@
 
 #include <QString>
 
+namespace varnel {
+
 // The text as the box shows it: as long as the text, stand-ins in place of the units above.
 // Precondition: every element of the text is one UTF-16 code unit.
 QString shown_text(const std::wstring& text);
+
+} // namespace varnel

@@ -1,12 +1,14 @@
 #include "app/StartFile.h"
 
 #include "app/Product.h"
-#include "settings/QStringConversion.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QUrl>
+
+namespace varnel {
 
 QString file_beside_executable(const std::wstring& name) {
     // The real directory of the executable: a link to it elsewhere leads here as well.
@@ -24,3 +26,5 @@ void start_shell_command(const std::wstring& command) {
 void start_email_support() {
     start_shell_command(L"mailto:" + to_wstring(support_address()) + L"?Subject=Varnel");
 }
+
+} // namespace varnel

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace varnel {
+
 // The path of the named file in the directory of the running executable.
 QString file_beside_executable(const std::wstring& name);
 
@@ -16,3 +18,5 @@ void start_shell_command(const std::wstring& command);
 
 // Opens a new message to the support address with the subject "Varnel".
 void start_email_support();
+
+} // namespace varnel

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace varnel {
+
 namespace {
 
 bool needs_shaping(QStringView text) {
@@ -21,3 +23,5 @@ void fit_shaping(QWidget& widget, QStringView text) {
         widget.setFont(font);
     }
 }
+
+} // namespace varnel

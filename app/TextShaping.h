@@ -8,6 +8,10 @@
 #include <QStringView>
 #include <QWidget>
 
+namespace varnel {
+
 // Skips shaping in the widget's font while its text does not need it. The font changes only when
 // that choice does, since a change of font lays the text out again.
 void fit_shaping(QWidget& widget, QStringView text);
+
+} // namespace varnel

@@ -1,11 +1,13 @@
 #include "app/UnhandledException.h"
 
-#include "common/StringToWString.h"
+#include "varnel/common/StringToWString.h"
 
 #include <cstdlib>
 #include <cxxabi.h>
 #include <memory>
 #include <typeinfo>
+
+namespace varnel {
 
 namespace {
 
@@ -49,3 +51,5 @@ void on_thread_unhandled_exception() {
     show_failure_report(make_exception_report(L"Thread", std::current_exception()));
     std::abort();
 }
+
+} // namespace varnel

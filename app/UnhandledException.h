@@ -6,6 +6,8 @@
 #include <exception>
 #include <string>
 
+namespace varnel {
+
 // "[Varnel] <label> unhandled exception. Program terminated." with the exception's type and
 // message as the detail.
 FailureReport make_exception_report(const std::wstring& thread_label,
@@ -18,3 +20,5 @@ void handle_unhandled_exception(const std::wstring& thread_label,
 // The last-chance handler (installed with std::set_terminate): reports the exception that is
 // ending the process, on whichever thread, then aborts.
 [[noreturn]] void on_thread_unhandled_exception();
+
+} // namespace varnel

@@ -1,12 +1,14 @@
 #include "app/WPFAssertHandler.h"
 
-#include "common/AssertReport.h"
-#include "common/StringToWString.h"
+#include "varnel/common/AssertReport.h"
+#include "varnel/common/StringToWString.h"
 
 #include <cstdlib>
 #include <cxxabi.h>
 #include <execinfo.h>
 #include <memory>
+
+namespace varnel {
 
 namespace {
 
@@ -58,3 +60,5 @@ std::wstring current_call_stack() {
     }
     return string_to_wstring(text);
 }
+
+} // namespace varnel

@@ -3,9 +3,11 @@
 // stack that led there. The process ends after the report (see common/DBC.h).
 
 #include "app/FailureReport.h"
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include <string>
+
+namespace varnel {
 
 class WPFAssertHandler : public DBC::IAssertHandler {
 public:
@@ -18,3 +20,5 @@ FailureReport make_assertion_report(DBC::IAssertHandler::Type type, const char* 
 
 // One line per frame of the calling thread's stack, innermost first.
 std::wstring current_call_stack();
+
+} // namespace varnel

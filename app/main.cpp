@@ -3,15 +3,17 @@
 #include "app/RunEventHandler.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
-#include "common/DBC.h"
-#include "common/UserLocale.h"
-#include "settings/Settings.h"
+#include "varnel/common/DBC.h"
+#include "varnel/common/UserLocale.h"
+#include "varnel/settings/Settings.h"
 
 #include <exception>
 #include <pthread.h>
 #include <string>
 
 #include <QApplication>
+
+using namespace varnel;
 
 namespace {
 

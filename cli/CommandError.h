@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace varnel {
+
 // The message (safe to show) goes to the user; the command ends with status 2.
 class CommandError : public std::runtime_error {
 public:
@@ -12,3 +14,5 @@ public:
 
 // The reader of the output has gone (a closed pipe): the command ends quietly with status 2.
 class OutputClosed : public std::exception {};
+
+} // namespace varnel

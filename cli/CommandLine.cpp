@@ -1,11 +1,13 @@
 #include "cli/CommandLine.h"
 
 #include "cli/Printable.h"
-#include "common/Utf8.h"
+#include "varnel/common/Utf8.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <utility>
+
+namespace varnel {
 
 const char* const usage_text = R"(Usage:
   varnel-cli [OPTION...] SEARCH [REPLACE]
@@ -107,14 +109,14 @@ const struct {
 const char* const rewrite_options[] = {"--apply", "--count", "--only-matching", "--regex",
                                        "--format"};
 
-boost::optional<LanguageFactory::Language> language_named(const std::string& name) {
-    if (name == "visual-studio") {
-        return LanguageFactory::VisualStudio;
+// "visual-studio or ecmascript", for every language.
+std::string language_choices() {
+    std::string choices;
+    for (std::size_t i = 0; i < language_names.size(); ++i) {
+        choices += i == 0 ? "" : i + 1 == language_names.size() ? " or " : ", ";
+        choices += language_names[i].command_line;
     }
-    if (name == "ecmascript") {
-        return LanguageFactory::ECMAScript;
-    }
-    return boost::none;
+    return choices;
 }
 
 // The options as given, before they are checked against each other.
@@ -204,7 +206,7 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
     command.mode = mode_of(app);
     command.json = given(app, "--json");
     const auto failure = [&command](const std::string& message) {
-        return ParsedCommandLine{boost::none, message, command.json};
+        return ParsedCommandLine{std::nullopt, message, command.json};
     };
     if (command.mode == Mode::Help || command.mode == Mode::Version) {
         return {command, {}, command.json};
@@ -215,10 +217,10 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
         }
     }
     if (given(app, "--language")) {
-        command.language = language_named(options.language);
+        command.language = language_on_command_line(options.language);
         if (!command.language) {
-            return failure("unknown language \"" + printable(options.language) +
-                           "\": use visual-studio or ecmascript");
+            return failure("unknown language \"" + printable(options.language) + "\": use " +
+                           language_choices());
         }
     }
     if (const std::string message = conflict(app); !message.empty()) {
@@ -299,10 +301,12 @@ ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments) 
         app.parse(std::vector<std::string>(arguments.rbegin(), arguments.rend()));
     } catch (const CLI::ArgumentMismatch&) {
         // Only an option at the very end can lack its value: every other takes the next argument.
-        return {boost::none, printable(arguments.back()) + " needs a value",
+        return {std::nullopt, printable(arguments.back()) + " needs a value",
                 app.count("--json") > 0};
     } catch (const CLI::ParseError& error) {
-        return {boost::none, printable(error.what()), app.count("--json") > 0};
+        return {std::nullopt, printable(error.what()), app.count("--json") > 0};
     }
     return check_options(app, options);
 }
+
+} // namespace varnel

@@ -1,13 +1,14 @@
 #pragma once
 // The command line of varnel-cli, parsed.
 
-#include "core/ReplaceRegex.h"
-#include "languages/LanguageFactory.h"
+#include "varnel/core/ReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include <boost/optional.hpp>
+namespace varnel {
 
 struct CommandLine {
     enum class Mode { Infer, Suggest, Select, Rewrite, Help, Version };
@@ -15,22 +16,22 @@ struct CommandLine {
     enum class Output { AllLines, ChangedLines, Counts };
 
     Mode mode = Mode::Infer;
-    boost::optional<LanguageFactory::Language> language; // none: the one the user stored
+    std::optional<Language> language; // none: the one the user stored
     bool json = false;
     std::wstring text;    // the search sample, the selection or the regex, by mode
     std::wstring replace; // the replacement sample (inference and rewriting from samples)
     // Samples read from these files ("-": standard input) instead of text and replace.
-    boost::optional<std::string> search_file;
-    boost::optional<std::string> replace_file;
+    std::optional<std::string> search_file;
+    std::optional<std::string> replace_file;
 
     // Rewriting: the regex and format the user gave; none to infer them from the samples.
-    boost::optional<ReplaceRegex> regex_and_format;
+    std::optional<ReplaceRegex> regex_and_format;
     Output output = Output::AllLines;
     std::vector<std::string> files; // as given, "-" for standard input; never empty
 };
 
 struct ParsedCommandLine {
-    boost::optional<CommandLine> command;
+    std::optional<CommandLine> command;
     std::string error; // set when command is none, safe to show
     bool json = false; // whether the error is wanted as JSON
 };
@@ -40,3 +41,5 @@ struct ParsedCommandLine {
 ParsedCommandLine parse_command_line(const std::vector<std::string>& arguments);
 
 extern const char* const usage_text;
+
+} // namespace varnel

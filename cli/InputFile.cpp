@@ -2,12 +2,14 @@
 
 #include "cli/CommandError.h"
 #include "cli/Printable.h"
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
+
+namespace varnel {
 
 namespace {
 
@@ -46,3 +48,5 @@ bool InputFile::read_into(std::string& buffer, std::size_t most) {
     }
     return count > 0;
 }
+
+} // namespace varnel

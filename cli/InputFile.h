@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace varnel {
+
 class InputFile {
 public:
     // Throws CommandError when the file cannot be opened.
@@ -21,3 +23,5 @@ private:
     int descriptor;
     std::string shown_name;
 };
+
+} // namespace varnel

@@ -1,6 +1,8 @@
 #include "cli/JsonText.h"
 
-#include "common/Utf8.h"
+#include "varnel/common/Utf8.h"
+
+namespace varnel {
 
 std::string json_text(const Json& document) {
     // With an indent of 0 the library puts each member and element on a line of its own. A JSON
@@ -22,3 +24,5 @@ std::string json_text(const Json& document) {
 Json json_string(const std::wstring& text) {
     return utf16_to_utf8(text);
 }
+
+} // namespace varnel

@@ -1,17 +1,19 @@
 #include "cli/LineReader.h"
 
 #include "cli/CommandError.h"
-#include "common/DBC.h"
-#include "common/Utf8.h"
+#include "varnel/common/DBC.h"
+#include "varnel/common/Utf8.h"
 
 #include <cstring>
+
+namespace varnel {
 
 LineReader::LineReader(InputFile& file, std::size_t block_size)
     : file(file), block_size(block_size) {
     DBC_PRECONDITION(block_size > 0);
 }
 
-boost::optional<Line> LineReader::next() {
+std::optional<Line> LineReader::next() {
     for (;;) {
         const char* unread = buffer.data() + start;
         const std::size_t unread_size = buffer.size() - start;
@@ -30,7 +32,7 @@ boost::optional<Line> LineReader::next() {
             return Line{{unread, length}, {unread + length, ending}};
         }
         if (at_end) {
-            return boost::none;
+            return std::nullopt;
         }
         // Keep only the unread bytes, then read on.
         buffer.erase(0, start);
@@ -51,3 +53,5 @@ std::wstring LineReader::decoded(std::string_view text) const {
 std::string LineReader::position() const {
     return file.name() + ": line " + std::to_string(line_number);
 }
+
+} // namespace varnel

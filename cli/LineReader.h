@@ -3,10 +3,11 @@
 
 #include "cli/InputFile.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include <boost/optional.hpp>
+namespace varnel {
 
 struct Line {
     std::string_view text;   // without its ending
@@ -18,7 +19,7 @@ public:
     explicit LineReader(InputFile& file, std::size_t block_size = 1 << 16);
 
     // The next line, valid until the next call; none at the end of the file.
-    boost::optional<Line> next();
+    std::optional<Line> next();
 
     // The text of the line last read, or a CommandError that names the file and the line when it
     // is not valid UTF-8.
@@ -36,3 +37,5 @@ private:
     bool at_end = false;
     std::size_t line_number = 0;
 };
+
+} // namespace varnel

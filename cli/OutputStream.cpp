@@ -6,6 +6,8 @@
 #include <cstring>
 #include <unistd.h>
 
+namespace varnel {
+
 namespace {
 
 // Large enough that a rewrite costs few system calls.
@@ -42,3 +44,5 @@ void OutputStream::flush() {
     }
     buffer.clear();
 }
+
+} // namespace varnel

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace varnel {
+
 class OutputStream {
 public:
     explicit OutputStream(int descriptor);
@@ -16,3 +18,5 @@ private:
     int descriptor;
     std::string buffer;
 };
+
+} // namespace varnel

@@ -1,8 +1,10 @@
 #include "cli/Printable.h"
 
-#include "common/Utf8.h"
+#include "varnel/common/Utf8.h"
 
 #include <cstdio>
+
+namespace varnel {
 
 namespace {
 
@@ -40,3 +42,5 @@ std::string printable(std::string_view bytes) {
     }
     return shown;
 }
+
+} // namespace varnel

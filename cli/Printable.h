@@ -4,7 +4,11 @@
 #include <string>
 #include <string_view>
 
+namespace varnel {
+
 // Control characters (C0, DEL, C1) and bytes that are not UTF-8 are escaped as \xNN (\u00NN for a
 // C1 character), a backslash as \\, so that nothing echoed can steer the terminal and every escape
 // reads one way. The rest of the UTF-8 text stays as it is.
 std::string printable(std::string_view bytes);
+
+} // namespace varnel

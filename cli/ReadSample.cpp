@@ -2,6 +2,8 @@
 
 #include "cli/LineReader.h"
 
+namespace varnel {
+
 std::wstring read_sample(const std::string& path) {
     InputFile file(path);
     LineReader lines(file);
@@ -14,3 +16,5 @@ std::wstring read_sample(const std::string& path) {
     }
     return sample;
 }
+
+} // namespace varnel

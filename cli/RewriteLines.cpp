@@ -1,8 +1,10 @@
 #include "cli/RewriteLines.h"
 
 #include "cli/CommandError.h"
-#include "common/DBC.h"
-#include "common/Utf8.h"
+#include "varnel/common/DBC.h"
+#include "varnel/common/Utf8.h"
+
+namespace varnel {
 
 void rewrite_lines(LineReader& lines, const Replacer& replacer, CommandLine::Output output,
                    OutputStream& out, RewriteCounts& counts) {
@@ -38,3 +40,5 @@ void rewrite_lines(LineReader& lines, const Replacer& replacer, CommandLine::Out
         out.write(line->ending);
     }
 }
+
+} // namespace varnel

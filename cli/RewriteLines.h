@@ -5,7 +5,9 @@
 #include "cli/CommandLine.h"
 #include "cli/LineReader.h"
 #include "cli/OutputStream.h"
-#include "replace/RunReplace.h"
+#include "varnel/replace/RunReplace.h"
+
+namespace varnel {
 
 struct RewriteCounts {
     std::size_t lines = 0;   // lines with at least one match
@@ -17,3 +19,5 @@ struct RewriteCounts {
 // UTF-8 or on which the regex gives up.
 void rewrite_lines(LineReader& lines, const Replacer& replacer, CommandLine::Output output,
                    OutputStream& out, RewriteCounts& counts);
+
+} // namespace varnel

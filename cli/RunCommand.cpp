@@ -5,11 +5,13 @@
 #include "cli/Printable.h"
 #include "cli/ReadSample.h"
 #include "cli/RewriteLines.h"
-#include "common/DBC.h"
-#include "common/Utf8.h"
-#include "core/MakeReplaceRegex.h"
-#include "suggestions/MakeSelectionSuggestion.h"
-#include "suggestions/MakeSuggestions.h"
+#include "varnel/common/DBC.h"
+#include "varnel/common/Utf8.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/suggestions/MakeSelectionSuggestion.h"
+#include "varnel/suggestions/MakeSuggestions.h"
+
+namespace varnel {
 
 namespace {
 
@@ -38,13 +40,13 @@ Samples samples(const CommandLine& command) {
 }
 
 ReplaceRegex inferred(const CommandLine& command, const LanguageFactory& factory,
-                      LanguageFactory::Language language) {
+                      Language language) {
     const Samples pair = samples(command);
     return make_replace_regex(pair.search, pair.replace, factory.regex_formatting(language));
 }
 
-void infer(const CommandLine& command, const LanguageFactory& factory,
-           LanguageFactory::Language language, OutputStream& out) {
+void infer(const CommandLine& command, const LanguageFactory& factory, Language language,
+           OutputStream& out) {
     const ReplaceRegex result = inferred(command, factory, language);
     if (command.json) {
         write_json(out,
@@ -55,8 +57,8 @@ void infer(const CommandLine& command, const LanguageFactory& factory,
     write_line(out, utf16_to_utf8(result.format));
 }
 
-void suggest(const CommandLine& command, const LanguageFactory& factory,
-             LanguageFactory::Language language, OutputStream& out) {
+void suggest(const CommandLine& command, const LanguageFactory& factory, Language language,
+             OutputStream& out) {
     const auto suggestions =
         make_suggestions(command.text, factory.regex_language(language).regex_descriptions(),
                          factory.regex_formatting_ptr(language));
@@ -74,8 +76,8 @@ void suggest(const CommandLine& command, const LanguageFactory& factory,
     }
 }
 
-void select(const CommandLine& command, const LanguageFactory& factory,
-            LanguageFactory::Language language, OutputStream& out) {
+void select(const CommandLine& command, const LanguageFactory& factory, Language language,
+            OutputStream& out) {
     const auto selection = make_selection_suggestion(
         command.text, factory.regex_language(language).regex_descriptions(),
         factory.regex_formatting_ptr(language));
@@ -95,8 +97,8 @@ std::string invalid_regex_message(const ReplaceOutcome& error) {
     return what + std::to_string(error.offset) + ": " + printable(utf16_to_utf8(error.message));
 }
 
-ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory,
-                   LanguageFactory::Language language, OutputStream& out) {
+ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory, Language language,
+                   OutputStream& out) {
     const ReplaceRegex pair =
         command.regex_and_format ? *command.regex_and_format : inferred(command, factory, language);
     const Replacer replacer(pair.regex, pair.format, language);
@@ -139,8 +141,7 @@ void version(const CommandLine& command, OutputStream& out) {
 
 } // namespace
 
-ExitStatus run_command(const CommandLine& command, LanguageFactory::Language language,
-                       OutputStream& out) {
+ExitStatus run_command(const CommandLine& command, Language language, OutputStream& out) {
     const LanguageFactory factory;
     switch (command.mode) {
     case CommandLine::Mode::Infer:
@@ -163,3 +164,5 @@ ExitStatus run_command(const CommandLine& command, LanguageFactory::Language lan
     }
     DBC_UNREACHABLE();
 }
+
+} // namespace varnel

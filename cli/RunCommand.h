@@ -3,6 +3,8 @@
 #include "cli/CommandLine.h"
 #include "cli/OutputStream.h"
 
+namespace varnel {
+
 // The exit statuses of varnel-cli.
 enum ExitStatus : int {
     Done = 0,    // when rewriting: at least one match replaced
@@ -12,5 +14,6 @@ enum ExitStatus : int {
 
 // Runs a parsed command in the given language and writes its UTF-8 output. Throws CommandError
 // and OutputClosed.
-ExitStatus run_command(const CommandLine& command, LanguageFactory::Language language,
-                       OutputStream& out);
+ExitStatus run_command(const CommandLine& command, Language language, OutputStream& out);
+
+} // namespace varnel

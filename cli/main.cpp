@@ -4,15 +4,17 @@
 #include "cli/CommandLine.h"
 #include "cli/JsonText.h"
 #include "cli/RunCommand.h"
-#include "common/AssertReport.h"
-#include "common/UserLocale.h"
-#include "common/Utf8.h"
-#include "settings/Settings.h"
+#include "varnel/common/AssertReport.h"
+#include "varnel/common/UserLocale.h"
+#include "varnel/common/Utf8.h"
+#include "varnel/settings/Settings.h"
 
 #include <csignal>
 #include <exception>
 #include <iostream>
 #include <unistd.h>
+
+using namespace varnel;
 
 namespace {
 

@@ -8,16 +8,16 @@
 #include "cli/JsonText.h"
 #include "cli/OutputStream.h"
 #include "cli/RunCommand.h"
-#include "common/Utf8.h"
-#include "core/MakeReplaceRegex.h"
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTarget.h"
-#include "settings/QStringConversion.h"
-#include "suggestions/MakeSelectionSuggestion.h"
-#include "suggestions/MakeSuggestions.h"
 #include "tests/support/PrintableText.h"
 #include "tests/support/SurrogatePairs.h"
+#include "varnel/common/Utf8.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/settings/QStringConversion.h"
+#include "varnel/suggestions/MakeSelectionSuggestion.h"
+#include "varnel/suggestions/MakeSuggestions.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -28,6 +28,8 @@
 #include <QJsonObject>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+using namespace varnel;
 
 namespace {
 
@@ -81,7 +83,7 @@ bool is_printable(const std::string& message) {
 
 void check_decoding(const std::string& bytes) {
     const QtDecoded qt = qt_decoded(bytes);
-    const boost::optional<std::wstring> text = utf8_to_utf16(bytes);
+    const std::optional<std::wstring> text = utf8_to_utf16(bytes);
     if (text.has_value() != qt.valid || (text && *text != qt.text)) {
         fuzz_failure("strict UTF-8 decoding differs from Qt's on " + hex(bytes));
     }
@@ -95,12 +97,12 @@ void check_decoding(const std::string& bytes) {
 
 // The value of a JSON document, wrapped in an array since Qt reads only arrays and objects at the
 // top; none when it is not valid JSON.
-boost::optional<QJsonValue> parse_json(const std::string& json) {
+std::optional<QJsonValue> parse_json(const std::string& json) {
     QJsonParseError error;
     const QJsonDocument document =
         QJsonDocument::fromJson(QByteArray::fromStdString("[" + json + "]"), &error);
     if (error.error != QJsonParseError::NoError || document.array().size() != 1) {
-        return boost::none;
+        return std::nullopt;
     }
     return document.array().at(0);
 }
@@ -115,7 +117,7 @@ void check_encoding(const std::wstring& text) {
     if (utf8 != QByteArray(encoder(to_qstring(text))).toStdString()) {
         fuzz_failure("UTF-8 encoding differs from Qt's on \"" + printable(text) + "\"");
     }
-    const boost::optional<std::string> exact = exact_utf8(text);
+    const std::optional<std::string> exact = exact_utf8(text);
     if (exact.has_value() != whole_characters(text) || (exact && *exact != utf8)) {
         fuzz_failure("exact UTF-8 is wrong for \"" + printable(text) + "\"");
     }
@@ -127,8 +129,7 @@ void check_encoding(const std::wstring& text) {
 }
 
 // With --json, the document holds the results as the library computed them.
-bool holds_results(const QJsonValue& value, const CommandLine& command,
-                   LanguageFactory::Language language) {
+bool holds_results(const QJsonValue& value, const CommandLine& command, Language language) {
     const LanguageFactory factory;
     const auto rows = factory.regex_language(language).regex_descriptions();
     switch (command.mode) {
@@ -175,7 +176,7 @@ struct Run {
     std::string error;
 };
 
-Run run(const CommandLine& command, LanguageFactory::Language language) {
+Run run(const CommandLine& command, Language language) {
     std::FILE* file = std::tmpfile();
     Run result;
     try {
@@ -225,7 +226,7 @@ void check_command_line(const std::vector<std::string>& arguments, const std::st
     if (command.mode == CommandLine::Mode::Rewrite) {
         command.files = {file.path()};
     }
-    const auto language = command.language.value_or(LanguageFactory::VisualStudio);
+    const auto language = command.language.value_or(Language::VisualStudio);
     const Run result = run(command, language);
     if (result.status == Failed && !is_printable(result.error)) {
         fuzz_failure("a failure without a printable reason: " + hex(result.error));

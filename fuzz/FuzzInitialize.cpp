@@ -2,12 +2,14 @@
 // checks turned into aborts, since the default handler leaves through _Exit, which libFuzzer would
 // take for a normal end and lose the input.
 
-#include "common/AssertReport.h"
-#include "common/DBC.h"
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzTarget.h"
+#include "varnel/common/AssertReport.h"
+#include "varnel/common/DBC.h"
 
 #include <locale>
+
+using namespace varnel;
 
 namespace {
 

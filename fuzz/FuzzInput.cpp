@@ -1,6 +1,8 @@
 #include "fuzz/FuzzInput.h"
 
-#include "common/Utf8.h"
+#include "varnel/common/Utf8.h"
+
+using namespace varnel;
 
 namespace {
 
@@ -8,15 +10,15 @@ constexpr std::uint8_t separator = 0xFF;
 
 // The surrogate code unit that three bytes at offset would encode (ED, A0 to BF, 80 to BF), which
 // UTF-8 does not allow.
-boost::optional<wchar_t> encoded_surrogate(std::string_view bytes, std::size_t offset) {
+std::optional<wchar_t> encoded_surrogate(std::string_view bytes, std::size_t offset) {
     if (offset + 3 > bytes.size()) {
-        return boost::none;
+        return std::nullopt;
     }
     const auto lead = static_cast<std::uint8_t>(bytes[offset]);
     const auto second = static_cast<std::uint8_t>(bytes[offset + 1]);
     const auto third = static_cast<std::uint8_t>(bytes[offset + 2]);
     if (lead != 0xED || second < 0xA0 || second > 0xBF || (third & 0xC0) != 0x80) {
-        return boost::none;
+        return std::nullopt;
     }
     return static_cast<wchar_t>(0xD000 | ((second & 0x3F) << 6) | (third & 0x3F));
 }

@@ -2,12 +2,14 @@
 // the search sample, give the replacement sample; no more groups than the language can refer to;
 // no surrogate pair parted.
 
-#include "core/MakeReplaceRegex.h"
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTarget.h"
-#include "languages/LanguageFactory.h"
 #include "tests/support/ReplaceOracle.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
+
+using namespace varnel;
 
 namespace {
 
@@ -25,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return -1;
     }
     static const LanguageFactory factory;
-    for (const LanguageFactory::Language language : LanguageFactory::languages()) {
+    for (const Language language : all_languages) {
         const ReplaceRegex result =
             make_replace_regex(search, replace, factory.regex_formatting(language));
         const ReplaceVerdict verdict = judge_replace_regex(search, replace, result, language);

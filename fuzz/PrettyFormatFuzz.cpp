@@ -5,11 +5,13 @@
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTarget.h"
-#include "languages/LanguageFactory.h"
 #include "tests/support/PrintableText.h"
+#include "varnel/languages/LanguageFactory.h"
 
 #include <algorithm>
 #include <vector>
+
+using namespace varnel;
 
 namespace {
 
@@ -152,11 +154,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::wstring text = input.take_text();
     static const LanguageFactory factory;
-    for (const LanguageFactory::Language language : LanguageFactory::languages()) {
+    for (const Language language : all_languages) {
         const IRegexFormatting& formatting = factory.regex_formatting(language);
         const Escapes escapes(formatting);
-        const char* name =
-            language == LanguageFactory::VisualStudio ? "Visual Studio" : "ECMAScript";
+        const char* name = language == Language::VisualStudio ? "Visual Studio" : "ECMAScript";
         check_regex_blocks(formatting, escapes, text, name);
         check_format_blocks(formatting, escapes, text, name);
         check_escaped_text(formatting, text, name);

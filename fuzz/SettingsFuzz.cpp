@@ -6,9 +6,9 @@
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTarget.h"
-#include "settings/Settings.h"
-#include "settings/UserRegistryKey.h"
 #include "tests/support/StoreFileState.h"
+#include "varnel/settings/Settings.h"
+#include "varnel/settings/UserRegistryKey.h"
 
 #include <sys/stat.h>
 
@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+
+using namespace varnel;
 
 namespace {
 
@@ -73,15 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t choices = input.take_byte();
     // Mostly content; now and then one of the files that are not ours.
     const auto kind = static_cast<StoreKind>(choices % 8 < 5 ? 0 : choices % 8 - 4);
-    const auto chosen =
-        choices & 0x80 ? LanguageFactory::ECMAScript : LanguageFactory::VisualStudio;
+    const auto chosen = choices & 0x80 ? Language::ECMAScript : Language::VisualStudio;
     const std::string content = input.take_bytes();
     const QString file = store_file();
     make_store(file, kind, content);
     const QByteArray before = store_file_state(file);
 
     const UserRegistryKey key(key_path);
-    const boost::optional<std::wstring> value = key.get_string(value_name);
+    const std::optional<std::wstring> value = key.get_string(value_name);
     const Settings settings;
     if (store_file_state(file) != before) {
         fuzz_failure("reading the store changed the file");
@@ -93,12 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz_failure("a value was read from a file that is not ours");
     }
     const bool ecmascript = value && *value == L"ECMAScript";
-    if ((settings.get_language() == LanguageFactory::ECMAScript) != ecmascript) {
+    if ((settings.get_language() == Language::ECMAScript) != ecmascript) {
         fuzz_failure("the language does not follow the stored value");
     }
 
     const bool written = key.set_string(
-        value_name, chosen == LanguageFactory::ECMAScript ? L"ECMAScript" : L"VisualStudio");
+        value_name, chosen == Language::ECMAScript ? L"ECMAScript" : L"VisualStudio");
     if (kind != StoreKind::Content && (written || store_file_state(file) != before)) {
         fuzz_failure("a file that is not ours was written");
     }

@@ -8,15 +8,17 @@
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTarget.h"
-#include "languages/LanguageFactory.h"
-#include "suggestions/MakeSelectionSuggestion.h"
-#include "suggestions/MakeSuggestions.h"
 #include "tests/support/PrintableText.h"
 #include "tests/support/SurrogatePairs.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/suggestions/MakeSelectionSuggestion.h"
+#include "varnel/suggestions/MakeSuggestions.h"
 
 #include <regex>
 #include <set>
 #include <utility>
+
+using namespace varnel;
 
 namespace {
 
@@ -28,13 +30,13 @@ constexpr std::size_t max_covered_length = 64;
 
 using Rows = std::vector<RegexDescription>;
 
-struct Language {
+struct Dialect {
     const char* name;
     Rows rows;
     std::shared_ptr<IRegexFormatting> formatting;
 };
 
-[[noreturn]] void fail(const Language& language, const std::wstring& text, const char* what) {
+[[noreturn]] void fail(const Dialect& language, const std::wstring& text, const char* what) {
     fuzz_failure(std::string(language.name) + ": \"" + printable(text) + "\": " + what);
 }
 
@@ -58,8 +60,7 @@ bool matches_whole(const RegexDescription& row, const std::wstring& text, std::s
 // own text, a pattern with a stretch its row matches as a whole. Failed states are remembered.
 class Cover {
 public:
-    Cover(const Language& language,
-          const std::vector<std::shared_ptr<ISuggestionElement>>& elements,
+    Cover(const Dialect& language, const std::vector<std::shared_ptr<ISuggestionElement>>& elements,
           const std::wstring& sample)
         : sample(sample) {
         for (const auto& element : elements) {
@@ -113,7 +114,7 @@ private:
     std::set<std::pair<std::size_t, std::size_t>> failed;
 };
 
-void check_composite(const Language& language, const Suggestion& suggestion,
+void check_composite(const Dialect& language, const Suggestion& suggestion,
                      const std::wstring& text, const std::wstring& sample) {
     const auto& elements = suggestion.elements;
     if (elements.size() < 2) {
@@ -143,7 +144,7 @@ void check_composite(const Language& language, const Suggestion& suggestion,
     }
 }
 
-void check_suggestions(const Language& language, const std::wstring& text) {
+void check_suggestions(const Dialect& language, const std::wstring& text) {
     const std::vector<Suggestion> suggestions =
         make_suggestions(text, language.rows, language.formatting);
     if (language.formatting->has_special_characters(text)) {
@@ -179,7 +180,7 @@ void check_suggestions(const Language& language, const std::wstring& text) {
 }
 
 // Checks the proposal and returns the proposed stretch, when there is one.
-boost::optional<std::wstring> check_selection(const Language& language, const std::wstring& text) {
+std::optional<std::wstring> check_selection(const Dialect& language, const std::wstring& text) {
     const auto proposal = make_selection_suggestion(text, language.rows, language.formatting);
     std::size_t earliest = text.size() + 1;
     for (const RegexDescription& row : language.rows) {
@@ -192,7 +193,7 @@ boost::optional<std::wstring> check_selection(const Language& language, const st
         if (earliest <= text.size()) {
             fail(language, text, "no proposal although a pattern finds a stretch");
         }
-        return boost::none;
+        return std::nullopt;
     }
     const std::size_t start = proposal->start;
     const std::size_t end = proposal->end;
@@ -216,20 +217,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput input(data, size);
     const std::wstring text = input.take_text();
     static const LanguageFactory factory;
-    static const std::vector<Language> languages = [] {
-        std::vector<Language> result;
-        for (const LanguageFactory::Language language : LanguageFactory::languages()) {
-            result.push_back(
-                {language == LanguageFactory::VisualStudio ? "Visual Studio" : "ECMAScript",
-                 factory.regex_language(language).regex_descriptions(),
-                 factory.regex_formatting_ptr(language)});
+    static const std::vector<Dialect> languages = [] {
+        std::vector<Dialect> result;
+        for (const Language language : all_languages) {
+            result.push_back({language == Language::VisualStudio ? "Visual Studio" : "ECMAScript",
+                              factory.regex_language(language).regex_descriptions(),
+                              factory.regex_formatting_ptr(language)});
         }
         return result;
     }();
-    for (const Language& language : languages) {
+    for (const Dialect& language : languages) {
         // As in the window: the proposal is selected, and the selection asks for suggestions.
-        const boost::optional<std::wstring> selected = check_selection(language, text);
-        for (const std::wstring* selection : {&text, selected.get_ptr()}) {
+        const std::optional<std::wstring> selected = check_selection(language, text);
+        for (const std::wstring* selection : {&text, selected ? &*selected : nullptr}) {
             if (selection != nullptr && selection->size() <= max_selection_length) {
                 check_suggestions(language, *selection);
             }

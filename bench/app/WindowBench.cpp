@@ -4,10 +4,10 @@
 
 #include "app/MainWindow.h"
 #include "app/RichTextBox.h"
-#include "core/MakeReplaceRegex.h"
-#include "languages/LanguageFactory.h"
-#include "settings/QStringConversion.h"
-#include "settings/Settings.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/settings/QStringConversion.h"
+#include "varnel/settings/Settings.h"
 
 #include <algorithm>
 #include <chrono>
@@ -25,9 +25,11 @@
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
+using namespace varnel;
+
 namespace {
 
-constexpr auto language = LanguageFactory::Language::VisualStudio;
+constexpr auto language = Language::VisualStudio;
 
 struct Samples {
     std::wstring search;

@@ -1,13 +1,15 @@
 // Time to infer a regex from a sentence of words and the same words shuffled, by sample length.
 
-#include "core/MakeReplaceRegex.h"
-#include "languages/ECMAScriptFormatting.h"
-#include "languages/VisualStudioFormatting.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/VisualStudioFormatting.h"
 
 #include <algorithm>
 #include <random>
 
 #include <benchmark/benchmark.h>
+
+using namespace varnel;
 
 namespace {
 

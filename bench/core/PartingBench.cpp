@@ -5,14 +5,14 @@
 
 #include "bench/SampleKinds.h"
 #include "bench/core/PeakMemory.h"
-#include "core/GSTMake.h"
-#include "core/GreedyParting.h"
-#include "core/PartedStrings.h"
-#include "core/PartedStringsToRegex.h"
-#include "core/SampleIndex.h"
-#include "core/SuffixArray.h"
-#include "languages/ECMAScriptFormatting.h"
-#include "languages/VisualStudioFormatting.h"
+#include "varnel/core/GSTMake.h"
+#include "varnel/core/GreedyParting.h"
+#include "varnel/core/PartedStrings.h"
+#include "varnel/core/PartedStringsToRegex.h"
+#include "varnel/core/SampleIndex.h"
+#include "varnel/core/SuffixArray.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/VisualStudioFormatting.h"
 
 #include <algorithm>
 #include <locale>
@@ -21,6 +21,8 @@
 #include <vector>
 
 #include <benchmark/benchmark.h>
+
+using namespace varnel;
 
 namespace {
 

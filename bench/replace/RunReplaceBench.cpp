@@ -2,15 +2,17 @@
 // search sample, compiling included) by sample length, and "Replace All" over many short lines,
 // as the command line rewrites a file.
 
-#include "core/MakeReplaceRegex.h"
-#include "languages/LanguageFactory.h"
-#include "replace/RunReplace.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/replace/RunReplace.h"
 
 #include <algorithm>
 #include <locale>
 #include <random>
 
 #include <benchmark/benchmark.h>
+
+using namespace varnel;
 
 namespace {
 
@@ -46,7 +48,7 @@ std::pair<std::wstring, std::wstring> samples(std::size_t length) {
 
 void BM_Check(benchmark::State& state) {
     use_utf8_locale();
-    const auto language = static_cast<LanguageFactory::Language>(state.range(1));
+    const auto language = static_cast<Language>(state.range(1));
     const auto [search, replace] = samples(static_cast<std::size_t>(state.range(0)));
     const ReplaceRegex inferred =
         make_replace_regex(search, replace, factory.regex_formatting(language));
@@ -64,8 +66,8 @@ void BM_Check(benchmark::State& state) {
 // Log lines of about 40 code units; the regex takes them apart and the format reorders them.
 void BM_ReplaceAllLines(benchmark::State& state) {
     use_utf8_locale();
-    const auto language = static_cast<LanguageFactory::Language>(state.range(0));
-    const bool ecmascript = language == LanguageFactory::ECMAScript;
+    const auto language = static_cast<Language>(state.range(0));
+    const bool ecmascript = language == Language::ECMAScript;
     const Replacer replacer(ecmascript ? L"(\\d+)-(\\d+)-(\\d+) (\\w+): (.*)"
                                        : L"{:z}-{:z}-{:z} {:w}\\: {.*}",
                             ecmascript ? L"$3.$2.$1 [$4] $5" : L"\\3.\\2.\\1 [\\4] \\5", language);
@@ -92,11 +94,12 @@ void BM_ReplaceAllLines(benchmark::State& state) {
 
 BENCHMARK(BM_Check)
     ->ArgsProduct({{1000, 10000, 100000},
-                   {LanguageFactory::VisualStudio, LanguageFactory::ECMAScript}})
+                   {static_cast<std::int64_t>(Language::VisualStudio),
+                    static_cast<std::int64_t>(Language::ECMAScript)}})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReplaceAllLines)
-    ->Arg(LanguageFactory::VisualStudio)
-    ->Arg(LanguageFactory::ECMAScript)
+    ->Arg(static_cast<std::int64_t>(Language::VisualStudio))
+    ->Arg(static_cast<std::int64_t>(Language::ECMAScript))
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,13 +1,15 @@
 #include "bench/SampleKinds.h"
-#include "core/MakeReplaceRegex.h"
-#include "languages/LanguageFactory.h"
-#include "suggestions/MakeSelectionSuggestion.h"
-#include "suggestions/MakeSuggestions.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/suggestions/MakeSelectionSuggestion.h"
+#include "varnel/suggestions/MakeSuggestions.h"
 
 #include <locale>
 #include <string>
 
 #include <benchmark/benchmark.h>
+
+using namespace varnel;
 
 namespace {
 
@@ -16,8 +18,8 @@ const LanguageFactory& factory() {
     return instance;
 }
 
-LanguageFactory::Language language_of(const benchmark::State& state) {
-    return static_cast<LanguageFactory::Language>(state.range(0));
+Language language_of(const benchmark::State& state) {
+    return static_cast<Language>(state.range(0));
 }
 
 std::wstring repeated_to(const std::wstring& piece, std::size_t length) {

@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: infer SEARCH REPLACE\n";
         return 2;
     }
+    using namespace varnel;
     const ReplaceRegex result = make_replace_regex(
         string_to_wstring(argv[1]), string_to_wstring(argv[2]), ECMAScriptFormatting());
     std::cout << utf16_to_utf8(result.regex) << '\n' << utf16_to_utf8(result.format) << '\n';

@@ -10,6 +10,8 @@
 #include <QLayout>
 #include <QTest>
 
+using namespace varnel;
+
 class AboutDialogTest : public QObject {
     Q_OBJECT
 

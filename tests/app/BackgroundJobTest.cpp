@@ -15,6 +15,8 @@
 #include <QThread>
 #include <QThreadPool>
 
+using namespace varnel;
+
 namespace {
 
 // Runs the steps on a job: a name starts a request in the background whose work returns the name

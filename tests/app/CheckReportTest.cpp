@@ -3,10 +3,12 @@
 
 #include "app/CheckReport.h"
 
-#include "settings/QStringConversion.h"
 #include "tests/app/AppTest.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <QTest>
+
+using namespace varnel;
 
 class CheckReportTest : public QObject {
     Q_OBJECT
@@ -20,8 +22,8 @@ private slots:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("text");
-        const int vs = LanguageFactory::VisualStudio;
-        const int es = LanguageFactory::ECMAScript;
+        const int vs = static_cast<int>(Language::VisualStudio);
+        const int es = static_cast<int>(Language::ECMAScript);
         const int rebuilds = int(CheckReport::State::rebuilds);
         const int differs = int(CheckReport::State::differs);
         const int error = int(CheckReport::State::error);
@@ -110,7 +112,7 @@ private slots:
         QFETCH(QString, text);
         const CheckReport report =
             run_check({to_wstring(regex), to_wstring(format), to_wstring(search),
-                       to_wstring(replacement), static_cast<LanguageFactory::Language>(language)});
+                       to_wstring(replacement), static_cast<Language>(language)});
         QCOMPARE(to_qstring(report.text), text);
         QCOMPARE(int(report.state), state);
     }

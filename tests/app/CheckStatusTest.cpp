@@ -11,6 +11,8 @@
 #include <QStatusBar>
 #include <QTest>
 
+using namespace varnel;
+
 namespace {
 
 // Contrast ratio of two colours, as WCAG 2 defines it.

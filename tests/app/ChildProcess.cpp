@@ -4,8 +4,8 @@
 #include "app/MainWindow.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
-#include "common/DBC.h"
-#include "settings/Settings.h"
+#include "varnel/common/DBC.h"
+#include "varnel/settings/Settings.h"
 
 #include <cstdio>
 #include <cstring>
@@ -18,6 +18,8 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+
+using namespace varnel;
 
 namespace {
 
@@ -97,7 +99,7 @@ int read_and_choose_language() {
     Settings settings;
     std::printf("%d\n", static_cast<int>(settings.get_language()));
     std::fflush(stdout);
-    settings.set_language(LanguageFactory::Language::ECMAScript);
+    settings.set_language(Language::ECMAScript);
     return 0;
 }
 

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+using namespace varnel;
+
 class ChmFileTest : public QObject {
     Q_OBJECT
 
@@ -33,7 +35,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, default_topic);
         QFETCH(QString, contents_file);
-        const boost::optional<ChmFile> file =
+        const std::optional<ChmFile> file =
             ChmFile::open(file_beside_executable(name.toStdWString()));
         QCOMPARE(file.has_value(), opens);
         if (file) {
@@ -55,9 +57,9 @@ private slots:
     void reads_the_objects_it_holds() {
         QFETCH(QString, path);
         QFETCH(QByteArray, start);
-        const boost::optional<ChmFile> file = ChmFile::open(file_beside_executable(L"Help.chm"));
+        const std::optional<ChmFile> file = ChmFile::open(file_beside_executable(L"Help.chm"));
         QVERIFY(file);
-        const boost::optional<QByteArray> data = file->read(path);
+        const std::optional<QByteArray> data = file->read(path);
         QCOMPARE(data.has_value(), !start.isEmpty());
         if (data) {
             QVERIFY2(data->startsWith(start), data->left(40).constData());

@@ -1,12 +1,12 @@
 // The paste buttons of the sample boxes and the copy buttons of the result boxes.
 
 #include "app/PasteButton.h"
-#include "core/MakeReplaceRegex.h"
-#include "languages/LanguageFactory.h"
-#include "settings/QStringConversion.h"
-#include "suggestions/MakeSelectionSuggestion.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/WindowUnderTest.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/settings/QStringConversion.h"
+#include "varnel/suggestions/MakeSelectionSuggestion.h"
 
 #include <algorithm>
 #include <memory>
@@ -18,6 +18,8 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace varnel;
 
 namespace {
 
@@ -152,13 +154,13 @@ private slots:
         QTest::mouseClick(ui->make_regex_button, Qt::LeftButton);
         QVERIFY(ui->wait_until_idle());
         const LanguageFactory factory;
-        const auto language = LanguageFactory::Language::VisualStudio;
+        const auto language = Language::VisualStudio;
         const ReplaceRegex expected =
             make_replace_regex(to_wstring(one_line(search)), to_wstring(one_line(replace)),
                                factory.regex_formatting(language));
         QVERIFY(WindowUnderTest::text(*ui->regex_box) == to_qstring(expected.regex));
         QVERIFY(WindowUnderTest::text(*ui->format_box) == to_qstring(expected.format));
-        const boost::optional<SelectionSuggestion> selection = make_selection_suggestion(
+        const std::optional<SelectionSuggestion> selection = make_selection_suggestion(
             expected.regex, factory.regex_language(language).regex_descriptions(),
             factory.regex_formatting_ptr(language));
         QVERIFY(selection);

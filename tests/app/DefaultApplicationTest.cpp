@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+using namespace varnel;
+
 namespace {
 
 using Files = QList<QPair<QString, QByteArray>>;

@@ -3,13 +3,15 @@
 
 #include "app/EditHistory.h"
 
-#include "settings/QStringConversion.h"
 #include "tests/app/AppTest.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <limits>
 #include <vector>
 
 #include <QTest>
+
+using namespace varnel;
 
 namespace {
 
@@ -25,7 +27,7 @@ struct Act {
     const wchar_t* text = L"";
     std::size_t anchor = 0;
     std::size_t caret = 0;
-    LanguageFactory::Language language = LanguageFactory::VisualStudio;
+    Language language = Language::VisualStudio;
 };
 using Acts = std::vector<Act>;
 
@@ -41,7 +43,7 @@ QString dump(const BoxState& box) {
 QString dump(const EditHistory::Move& move) {
     return dump(move.state.regex) + QLatin1Char(' ') + dump(move.state.format) +
            (move.box == Box::regex ? QStringLiteral(" >regex") : QStringLiteral(" >format")) +
-           (move.state.language == LanguageFactory::ECMAScript ? QStringLiteral(" es") : QString());
+           (move.state.language == Language::ECMAScript ? QStringLiteral(" es") : QString());
 }
 
 Act type(Box box, const wchar_t* text, std::size_t caret) {
@@ -64,7 +66,7 @@ private slots:
         const Box r = Box::regex;
         const Box f = Box::format;
         const int any = std::numeric_limits<int>::max();
-        const auto es = LanguageFactory::ECMAScript;
+        const auto es = Language::ECMAScript;
 
         QTest::newRow("a run of typing is one step")
             << Acts{type(r, L"a", 1), type(r, L"ab", 2), type(r, L"a", 1), type(r, L"ac", 2)} << any

@@ -3,15 +3,17 @@
 #include "app/RunEventHandler.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
-#include "settings/QStringConversion.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/ChildProcess.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <stdexcept>
 
 #include <QCoreApplication>
 #include <QTest>
 #include <QTimer>
+
+using namespace varnel;
 
 Q_DECLARE_METATYPE(std::exception_ptr)
 
@@ -116,7 +118,8 @@ private slots:
                                     "detail: File: ")),
                  qPrintable(shown));
         QVERIFY(shown.contains(QStringLiteral("app/MainWindow.cpp\nLine: ")));
-        QVERIFY(shown.contains(QStringLiteral("\nFunction: void MainWindow::make_regex()\n")));
+        QVERIFY(
+            shown.contains(QStringLiteral("\nFunction: void varnel::MainWindow::make_regex()\n")));
         QVERIFY(QString::fromUtf8(child.errors)
                     .startsWith(QStringLiteral(
                         "[Varnel] Precondition violation. Program terminated.\nFile: ")));

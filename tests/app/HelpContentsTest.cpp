@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace varnel;
+
 namespace {
 
 // One line per topic, "name -> page", indented two spaces per level.

@@ -9,6 +9,8 @@
 
 #include <QTest>
 
+using namespace varnel;
+
 class HelpLauncherTest : public QObject {
     Q_OBJECT
 

@@ -14,6 +14,8 @@
 #include <QTextBlock>
 #include <QTreeWidgetItemIterator>
 
+using namespace varnel;
+
 namespace {
 
 // The links and the images of a page, as written in it.
@@ -54,7 +56,7 @@ class HelpViewerTest : public QObject {
 private slots:
     void init() {
         owner = std::make_unique<QWidget>();
-        boost::optional<ChmFile> file = ChmFile::open(file_beside_executable(L"Help.chm"));
+        std::optional<ChmFile> file = ChmFile::open(file_beside_executable(L"Help.chm"));
         QVERIFY(file);
         viewer = new HelpViewer(std::move(*file), *owner);
         viewer->show();

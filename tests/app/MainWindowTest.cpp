@@ -1,14 +1,14 @@
 // The main window driven as a user drives it: typing, clicking, Enter, selecting, menus.
 
-#include "core/MakeReplaceRegex.h"
-#include "languages/LanguageFactory.h"
-#include "settings/QStringConversion.h"
-#include "settings/UserRegistryKey.h"
-#include "suggestions/MakeSuggestions.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/OpenedUrls.h"
 #include "tests/app/ScopedDesktop.h"
 #include "tests/app/WindowUnderTest.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/settings/QStringConversion.h"
+#include "varnel/settings/UserRegistryKey.h"
+#include "varnel/suggestions/MakeSuggestions.h"
 
 #include <memory>
 
@@ -27,6 +27,8 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
+
+using namespace varnel;
 
 namespace {
 
@@ -201,8 +203,7 @@ private slots:
         start_window();
         ui->make(QStringLiteral("a.b"), QString());
         const ReplaceRegex expected = make_replace_regex(
-            L"a.b", L"",
-            LanguageFactory().regex_formatting(LanguageFactory::Language::VisualStudio));
+            L"a.b", L"", LanguageFactory().regex_formatting(Language::VisualStudio));
         QCOMPARE(WindowUnderTest::text(*ui->regex_box), to_qstring(expected.regex));
         QCOMPARE(WindowUnderTest::text(*ui->format_box), to_qstring(expected.format));
         QVERIFY(!expected.regex.empty());
@@ -214,9 +215,9 @@ private slots:
         const QString replace = QStringLiteral("中文 Zoë 😀");
         ui->make(search, replace);
         QCOMPARE(ui->search_for_box->text(), search);
-        const ReplaceRegex expected = make_replace_regex(
-            to_wstring(search), to_wstring(replace),
-            LanguageFactory().regex_formatting(LanguageFactory::Language::VisualStudio));
+        const ReplaceRegex expected =
+            make_replace_regex(to_wstring(search), to_wstring(replace),
+                               LanguageFactory().regex_formatting(Language::VisualStudio));
         QCOMPARE(WindowUnderTest::text(*ui->regex_box), to_qstring(expected.regex));
         QCOMPARE(WindowUnderTest::text(*ui->format_box), to_qstring(expected.format));
         QVERIFY(WindowUnderTest::text(*ui->regex_box).contains(QStringLiteral("😀")));
@@ -379,14 +380,13 @@ private slots:
 
     void element_menus_follow_the_language_tables_data() {
         QTest::addColumn<int>("language");
-        QTest::newRow("Visual Studio") << int(LanguageFactory::Language::VisualStudio);
-        QTest::newRow("ECMAScript") << int(LanguageFactory::Language::ECMAScript);
+        QTest::newRow("Visual Studio") << int(Language::VisualStudio);
+        QTest::newRow("ECMAScript") << int(Language::ECMAScript);
     }
     void element_menus_follow_the_language_tables() {
         QFETCH(int, language);
-        const auto chosen = static_cast<LanguageFactory::Language>(language);
-        store_language(chosen == LanguageFactory::Language::ECMAScript ? "ECMAScript"
-                                                                       : "VisualStudio");
+        const auto chosen = static_cast<Language>(language);
+        store_language(chosen == Language::ECMAScript ? "ECMAScript" : "VisualStudio");
         start_window();
         const LanguageFactory factory;
         const IRegexLanguage& tables = factory.regex_language(chosen);
@@ -418,9 +418,7 @@ private slots:
         ui->search_for_box->setFocus();
 
         const std::vector<LanguageElementDescription> specials =
-            LanguageFactory()
-                .regex_language(LanguageFactory::Language::VisualStudio)
-                .special_elements();
+            LanguageFactory().regex_language(Language::VisualStudio).special_elements();
         const auto element = std::find_if(specials.begin(), specials.end(),
                                           [](const auto& record) { return !record.text.empty(); });
         QVERIFY(element != specials.end());
@@ -487,12 +485,10 @@ private slots:
         QCOMPARE(checked_entries(*ui->menu(QStringLiteral("Language"))),
                  QStringList{QStringLiteral("ECMAScript")});
         QCOMPARE(UserRegistryKey(L"Software\\Sorvexa\\Varnel\\1.0").get_string(L"Language"),
-                 boost::optional<std::wstring>(L"ECMAScript"));
-        QCOMPARE(Settings().get_language(), LanguageFactory::Language::ECMAScript);
+                 std::optional<std::wstring>(L"ECMAScript"));
+        QCOMPARE(Settings().get_language(), Language::ECMAScript);
         const std::vector<LanguageElementDescription> ecmascript_specials =
-            LanguageFactory()
-                .regex_language(LanguageFactory::Language::ECMAScript)
-                .special_elements();
+            LanguageFactory().regex_language(Language::ECMAScript).special_elements();
         QCOMPARE(ui->menu(QStringLiteral("Specials"))->actions().at(0)->text(),
                  element_caption(ecmascript_specials.front()));
         QVERIFY(ui->menu(QStringLiteral("Specials"))->actions().at(0)->text() != specials_before);
@@ -533,10 +529,10 @@ private slots:
         QTest::addColumn<QString>("shown");
         const std::wstring long_sample = to_wstring(long_text());
         const auto regex_of = [](const std::wstring& search) {
-            return to_qstring(make_replace_regex(search, L"",
-                                                 LanguageFactory().regex_formatting(
-                                                     LanguageFactory::Language::VisualStudio))
-                                  .regex);
+            return to_qstring(
+                make_replace_regex(search, L"",
+                                   LanguageFactory().regex_formatting(Language::VisualStudio))
+                    .regex);
         };
         QTest::newRow("nothing") << QString() << regex_of(long_sample);
         QTest::newRow("Escape") << QStringLiteral("escape") << QString();
@@ -582,11 +578,10 @@ private slots:
         QVERIFY(ui->wait_until_idle());
         const LanguageFactory factory;
         QStringList expected;
-        for (const Suggestion& suggestion : make_suggestions(
-                 to_wstring(long_text()),
-                 factory.regex_language(LanguageFactory::Language::VisualStudio)
-                     .regex_descriptions(),
-                 factory.regex_formatting_ptr(LanguageFactory::Language::VisualStudio))) {
+        for (const Suggestion& suggestion :
+             make_suggestions(to_wstring(long_text()),
+                              factory.regex_language(Language::VisualStudio).regex_descriptions(),
+                              factory.regex_formatting_ptr(Language::VisualStudio))) {
             expected.append(to_qstring(suggestion.regex()) + QStringLiteral(" | ") +
                             to_qstring(suggestion.long_description()));
         }

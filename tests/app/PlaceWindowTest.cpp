@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace varnel;
+
 class PlaceWindowTest : public QObject {
     Q_OBJECT
 

@@ -3,8 +3,8 @@
 
 #include "app/RichTextBox.h"
 
-#include "settings/QStringConversion.h"
 #include "tests/app/AppTest.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <vector>
 
@@ -14,6 +14,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+
+using namespace varnel;
 
 namespace {
 

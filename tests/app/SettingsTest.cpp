@@ -1,12 +1,12 @@
 // The remembered language and the per-user store beneath it.
 
-#include "settings/Settings.h"
+#include "varnel/settings/Settings.h"
 
-#include "settings/QStringConversion.h"
-#include "settings/UserRegistryKey.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/ChildProcess.h"
 #include "tests/support/StoreFileState.h"
+#include "varnel/settings/QStringConversion.h"
+#include "varnel/settings/UserRegistryKey.h"
 
 #include <memory>
 #include <sys/stat.h>
@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTest>
+
+using namespace varnel;
 
 namespace {
 
@@ -46,15 +48,15 @@ private slots:
 
     void first_start_reads_visual_studio_and_writes_nothing() {
         const Settings settings;
-        QCOMPARE(settings.get_language(), LanguageFactory::Language::VisualStudio);
+        QCOMPARE(settings.get_language(), Language::VisualStudio);
         QVERIFY(!QFileInfo::exists(config->store_file()));
     }
 
     void stored_text_decides_the_language_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("language");
-        const int vs = LanguageFactory::Language::VisualStudio;
-        const int ecma = LanguageFactory::Language::ECMAScript;
+        const int vs = static_cast<int>(Language::VisualStudio);
+        const int ecma = static_cast<int>(Language::ECMAScript);
         QTest::newRow("ECMAScript") << stored_language_line("ECMAScript") << ecma;
         QTest::newRow("VisualStudio") << stored_language_line("VisualStudio") << vs;
         QTest::newRow("lower case") << stored_language_line("ecmascript") << vs;
@@ -88,25 +90,25 @@ private slots:
         write_store(config->store_file(), damaged_lines + stored_language_line("ECMAScript"));
         for (int read = 0; read < 2; ++read) {
             QCOMPARE(UserRegistryKey(key_path).get_string(L"Language"),
-                     boost::optional<std::wstring>(L"ECMAScript"));
+                     std::optional<std::wstring>(L"ECMAScript"));
         }
         // Another size, so that the store is parsed afresh, and written first.
         write_store(config->store_file(), damaged_lines + stored_language_line("VisualStudio"));
         QVERIFY(UserRegistryKey(key_path).set_string(L"Language", L"ECMAScript"));
-        QCOMPARE(Settings().get_language(), LanguageFactory::Language::ECMAScript);
+        QCOMPARE(Settings().get_language(), Language::ECMAScript);
     }
 
     void chosen_language_survives_a_restart() {
         Settings first;
-        first.set_language(LanguageFactory::Language::ECMAScript);
-        QCOMPARE(first.get_language(), LanguageFactory::Language::ECMAScript);
-        QCOMPARE(Settings().get_language(), LanguageFactory::Language::ECMAScript);
+        first.set_language(Language::ECMAScript);
+        QCOMPARE(first.get_language(), Language::ECMAScript);
+        QCOMPARE(Settings().get_language(), Language::ECMAScript);
 
-        first.set_language(LanguageFactory::Language::VisualStudio);
-        QCOMPARE(Settings().get_language(), LanguageFactory::Language::VisualStudio);
+        first.set_language(Language::VisualStudio);
+        QCOMPARE(Settings().get_language(), Language::VisualStudio);
         // Visual Studio is written as its word, never as an empty or missing value.
         QCOMPARE(UserRegistryKey(key_path).get_string(L"Language"),
-                 boost::optional<std::wstring>(L"VisualStudio"));
+                 std::optional<std::wstring>(L"VisualStudio"));
     }
 
     void unusable_store_keeps_the_language_in_memory_data() {
@@ -124,10 +126,10 @@ private slots:
             QVERIFY(QDir().mkpath(config->store_file()));
         }
         Settings settings;
-        QCOMPARE(settings.get_language(), LanguageFactory::Language::VisualStudio);
-        settings.set_language(LanguageFactory::Language::ECMAScript);
-        QCOMPARE(settings.get_language(), LanguageFactory::Language::ECMAScript);
-        QCOMPARE(Settings().get_language(), LanguageFactory::Language::VisualStudio);
+        QCOMPARE(settings.get_language(), Language::VisualStudio);
+        settings.set_language(Language::ECMAScript);
+        QCOMPARE(settings.get_language(), Language::ECMAScript);
+        QCOMPARE(Settings().get_language(), Language::VisualStudio);
         QVERIFY(!UserRegistryKey(key_path).set_string(L"Language", L"ECMAScript"));
     }
 
@@ -197,17 +199,16 @@ private slots:
         const std::wstring wide = to_wstring(text);
         const UserRegistryKey key(key_path);
         QVERIFY(key.set_string(L"Value", wide));
-        QCOMPARE(UserRegistryKey(key_path).get_string(L"Value"),
-                 boost::optional<std::wstring>(wide));
+        QCOMPARE(UserRegistryKey(key_path).get_string(L"Value"), std::optional<std::wstring>(wide));
     }
 
     void oversized_or_missing_values_read_as_nothing() {
         const UserRegistryKey key(key_path);
-        QCOMPARE(key.get_string(L"Language"), boost::optional<std::wstring>());
+        QCOMPARE(key.get_string(L"Language"), std::optional<std::wstring>());
         QVERIFY(key.set_string(L"Long", std::wstring(10000, L'x')));
-        QCOMPARE(key.get_string(L"Long"), boost::optional<std::wstring>());
+        QCOMPARE(key.get_string(L"Long"), std::optional<std::wstring>());
         QCOMPARE(UserRegistryKey(L"Software\\Other").get_string(L"Long"),
-                 boost::optional<std::wstring>());
+                 std::optional<std::wstring>());
     }
 
 private:

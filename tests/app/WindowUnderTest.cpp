@@ -1,6 +1,6 @@
 #include "tests/app/WindowUnderTest.h"
 
-#include "settings/QStringConversion.h"
+#include "varnel/settings/QStringConversion.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTest>
+
+namespace varnel {
 
 WindowUnderTest::WindowUnderTest()
     : window(settings), search_for_box(window.findChild<QLineEdit*>("search_for_box")),
@@ -133,3 +135,5 @@ bool WindowUnderTest::use_context_menu(QWidget& widget, const QString& caption_s
     menu->close();
     return used;
 }
+
+} // namespace varnel

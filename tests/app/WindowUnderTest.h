@@ -4,7 +4,7 @@
 
 #include "app/MainWindow.h"
 #include "app/RichTextBox.h"
-#include "settings/Settings.h"
+#include "varnel/settings/Settings.h"
 
 #include <string>
 
@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QString>
 #include <QTreeWidget>
+
+namespace varnel {
 
 class WindowUnderTest {
 public:
@@ -67,3 +69,5 @@ public:
 private:
     bool active = false;
 };
+
+} // namespace varnel

@@ -1,6 +1,6 @@
 // Runs the real varnel-cli executable with real arguments and checks what it prints.
 
-#include "settings/Settings.h"
+#include "varnel/settings/Settings.h"
 
 #include <array>
 #include <cstdio>
@@ -12,6 +12,8 @@
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 
@@ -329,7 +331,7 @@ TEST_F(CliEndToEndTest, supplementary_characters_stay_whole) {
 
 TEST_F(CliEndToEndTest, without_a_language_option_uses_the_language_stored_by_the_window) {
     ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
-    Settings().set_language(LanguageFactory::ECMAScript);
+    Settings().set_language(Language::ECMAScript);
     ::unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(run({"John Smith", "Smith, John"}).out, "(John)( )(Smith)\n$3,$2$1\n");
     EXPECT_EQ(run({"--language", "visual-studio", "John Smith", "Smith, John"}).out,

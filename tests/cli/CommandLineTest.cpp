@@ -3,6 +3,8 @@
 #include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
 
+using namespace varnel;
+
 namespace {
 
 using Mode = CommandLine::Mode;
@@ -14,65 +16,60 @@ TEST(CommandLineTest, accepted_forms) {
     const struct {
         std::vector<std::string> arguments;
         Mode mode;
-        boost::optional<LanguageFactory::Language> language;
+        std::optional<Language> language;
         bool json;
         std::wstring text;
         std::wstring replace;
         std::vector<std::string> files = {};
         Output output = Output::AllLines;
-        boost::optional<ReplaceRegex> regex_and_format = boost::none;
-        boost::optional<std::string> search_file = boost::none;
-        boost::optional<std::string> replace_file = boost::none;
+        std::optional<ReplaceRegex> regex_and_format = std::nullopt;
+        std::optional<std::string> search_file = std::nullopt;
+        std::optional<std::string> replace_file = std::nullopt;
     } cases[] = {
         {{"John Smith", "Smith, John"},
          Mode::Infer,
-         boost::none,
+         std::nullopt,
          false,
          L"John Smith",
          L"Smith, John"},
-        {{"a.b"}, Mode::Infer, boost::none, false, L"a.b", L""},
+        {{"a.b"}, Mode::Infer, std::nullopt, false, L"a.b", L""},
         {{"--json", "--language", "ecmascript", "x", "y"},
          Mode::Infer,
-         LanguageFactory::ECMAScript,
+         Language::ECMAScript,
          true,
          L"x",
          L"y"},
         {{"--language", "visual-studio", "--suggest", "123"},
          Mode::Suggest,
-         LanguageFactory::VisualStudio,
+         Language::VisualStudio,
          false,
          L"123",
          L""},
-        {{"--select", "foo 123", "--json"}, Mode::Select, boost::none, true, L"foo 123", L""},
-        {{"--", "--42--", "-"}, Mode::Infer, boost::none, false, L"--42--", L"-"},
-        {{"-5", "caf\xC3\xA9"}, Mode::Infer, boost::none, false, L"-5", L"caf\u00e9"},
-        {{"x", "--help"}, Mode::Help, boost::none, false, L"", L""},
-        {{"-h", "--language", "cobol"}, Mode::Help, boost::none, false, L"", L""},
-        {{"--json", "-V"}, Mode::Version, boost::none, true, L"", L""},
-        {{"--language=ecmascript", "a"},
-         Mode::Infer,
-         LanguageFactory::ECMAScript,
-         false,
-         L"a",
-         L""},
+        {{"--select", "foo 123", "--json"}, Mode::Select, std::nullopt, true, L"foo 123", L""},
+        {{"--", "--42--", "-"}, Mode::Infer, std::nullopt, false, L"--42--", L"-"},
+        {{"-5", "caf\xC3\xA9"}, Mode::Infer, std::nullopt, false, L"-5", L"caf\u00e9"},
+        {{"x", "--help"}, Mode::Help, std::nullopt, false, L"", L""},
+        {{"-h", "--language", "cobol"}, Mode::Help, std::nullopt, false, L"", L""},
+        {{"--json", "-V"}, Mode::Version, std::nullopt, true, L"", L""},
+        {{"--language=ecmascript", "a"}, Mode::Infer, Language::ECMAScript, false, L"a", L""},
         {{"-lecmascript", "-l", "visual-studio", "a"},
          Mode::Infer,
-         LanguageFactory::VisualStudio,
+         Language::VisualStudio,
          false,
          L"a",
          L""},
-        {{"--suggest", "-5"}, Mode::Suggest, boost::none, false, L"-5", L""},
-        {{"a", "b", "--apply"}, Mode::Rewrite, boost::none, false, L"a", L"b", {"-"}},
+        {{"--suggest", "-5"}, Mode::Suggest, std::nullopt, false, L"-5", L""},
+        {{"a", "b", "--apply"}, Mode::Rewrite, std::nullopt, false, L"a", L"b", {"-"}},
         {{"--apply", "a", "", "x.log", "-", "--", "-y"},
          Mode::Rewrite,
-         boost::none,
+         std::nullopt,
          false,
          L"a",
          L"",
          {"x.log", "-", "-y"}},
         {{"--count", "--json", "a", "b", "x.log"},
          Mode::Rewrite,
-         boost::none,
+         std::nullopt,
          true,
          L"a",
          L"b",
@@ -80,7 +77,7 @@ TEST(CommandLineTest, accepted_forms) {
          Output::Counts},
         {{"--only-matching", "a", "b"},
          Mode::Rewrite,
-         boost::none,
+         std::nullopt,
          false,
          L"a",
          L"b",
@@ -88,7 +85,7 @@ TEST(CommandLineTest, accepted_forms) {
          Output::ChangedLines},
         {{"--regex", "(\\d+)", "--format=<$1>", "x.log", "\xFF.log"},
          Mode::Rewrite,
-         boost::none,
+         std::nullopt,
          false,
          L"",
          L"",
@@ -97,24 +94,24 @@ TEST(CommandLineTest, accepted_forms) {
          ReplaceRegex{L"(\\d+)", L"<$1>"}},
         {{"--search-file", "s.txt", "r"},
          Mode::Infer,
-         boost::none,
+         std::nullopt,
          false,
          L"",
          L"r",
          {},
          Output::AllLines,
-         boost::none,
+         std::nullopt,
          std::string("s.txt")},
         {{"--replace-file=-", "s", "--apply", "x.log"},
          Mode::Rewrite,
-         boost::none,
+         std::nullopt,
          false,
          L"s",
          L"",
          {"x.log"},
          Output::AllLines,
-         boost::none,
-         boost::none,
+         std::nullopt,
+         std::nullopt,
          std::string("-")},
     };
     for (const auto& c : cases) {

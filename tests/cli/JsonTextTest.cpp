@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel;
+
 TEST(JsonTextTest, documents_on_one_line_in_the_order_written) {
     const struct {
         Json document;

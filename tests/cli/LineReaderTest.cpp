@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel;
+
 namespace {
 
 class LineReaderTest : public testing::Test {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel;
+
 TEST(PrintableTest, controls_backslashes_and_stray_bytes_are_escaped) {
     const struct {
         std::string bytes;

@@ -1,10 +1,12 @@
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include "tests/support/ThrowingAssertHandler.h"
 
 #include <cstring>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

@@ -1,6 +1,8 @@
-#include "common/StringToWString.h"
+#include "varnel/common/StringToWString.h"
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 TEST(StringToWStringTest, decodes_utf8_and_replaces_invalid_bytes) {
     const struct {

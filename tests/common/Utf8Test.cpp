@@ -1,7 +1,9 @@
-#include "common/Utf8.h"
+#include "varnel/common/Utf8.h"
 
 #include <boost/optional/optional_io.hpp>
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 TEST(Utf8Test, valid_utf8_round_trips_as_utf16_code_units) {
     const struct {

@@ -1,4 +1,4 @@
-#include "core/CommonWords.h"
+#include "varnel/core/CommonWords.h"
 
 #include "tests/support/ThrowingAssertHandler.h"
 
@@ -6,6 +6,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

@@ -1,10 +1,12 @@
 #pragma once
 // A compact text form of part lists for table tests.
 
-#include "core/PartedStrings.h"
+#include "varnel/core/PartedStrings.h"
 
 #include <string>
 #include <vector>
+
+namespace varnel {
 
 // Unique parts as their text, Common parts as [text:group], separated by "|".
 inline std::wstring dump(const std::vector<StringPart>& parts) {
@@ -17,3 +19,5 @@ inline std::wstring dump(const std::vector<StringPart>& parts) {
     }
     return result;
 }
+
+} // namespace varnel

@@ -1,5 +1,5 @@
-#include "core/GSTMake.h"
 #include "tests/support/ThrowingAssertHandler.h"
+#include "varnel/core/GSTMake.h"
 
 #include <functional>
 #include <pthread.h>
@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

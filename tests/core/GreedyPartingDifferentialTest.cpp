@@ -5,14 +5,14 @@
 // work hard: a copy with every few units changed, texts of digits or of punctuation only, samples
 // that share single units only, or distinct words in another order.
 
-#include "core/GSTMake.h"
-#include "core/GreedyParting.h"
-#include "core/MakeReplaceRegex.h"
-#include "core/PartedStrings.h"
-#include "core/PartedStringsToRegex.h"
-#include "languages/ECMAScriptFormatting.h"
-#include "languages/VisualStudioFormatting.h"
 #include "tests/support/PrintableText.h"
+#include "varnel/core/GSTMake.h"
+#include "varnel/core/GreedyParting.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/core/PartedStrings.h"
+#include "varnel/core/PartedStringsToRegex.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/VisualStudioFormatting.h"
 
 #include <algorithm>
 #include <random>
@@ -22,6 +22,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "core/GreedyParting.h"
+#include "varnel/core/GreedyParting.h"
 
 #include "tests/core/DumpParts.h"
 
@@ -6,6 +6,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 TEST(GreedyPartingTest, parts_like_the_candidate_walk) {
     const std::wstring smile = L"\xD83D\xDE00";

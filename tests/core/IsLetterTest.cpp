@@ -1,9 +1,11 @@
-#include "core/IsLetter.h"
+#include "varnel/core/IsLetter.h"
 
 #include <regex>
 #include <string>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 TEST(IsLetterTest, agrees_with_the_letters_only_pattern_on_every_code_unit) {
     const std::wregex letters_only(L"[[:alpha:]]+");

@@ -1,10 +1,12 @@
-#include "core/MakeReplaceRegex.h"
+#include "varnel/core/MakeReplaceRegex.h"
 
-#include "core/PartingWorkspace.h"
-#include "languages/ECMAScriptFormatting.h"
-#include "languages/VisualStudioFormatting.h"
+#include "varnel/core/PartingWorkspace.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/VisualStudioFormatting.h"
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 
@@ -14,9 +16,11 @@ const ECMAScriptFormatting ecmascript;
 } // namespace
 
 // Readable failure messages.
+namespace varnel {
 static void PrintTo(const ReplaceRegex& result, std::ostream* out) {
     *out << testing::PrintToString(result.regex) << " / " << testing::PrintToString(result.format);
 }
+} // namespace varnel
 
 TEST(MakeReplaceRegexTest, results_in_both_languages) {
     const struct {

@@ -1,4 +1,4 @@
-#include "core/PartedStrings.h"
+#include "varnel/core/PartedStrings.h"
 
 #include "tests/core/DumpParts.h"
 #include "tests/support/ThrowingAssertHandler.h"
@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 TEST(PartedStringsTest, part_common_string_takes_whole_words_only_for_letters_only_pieces) {
     const struct {

@@ -1,10 +1,12 @@
-#include "core/PartedStringsToRegex.h"
+#include "varnel/core/PartedStringsToRegex.h"
 
-#include "languages/ECMAScriptFormatting.h"
-#include "languages/VisualStudioFormatting.h"
 #include "tests/support/ThrowingAssertHandler.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/VisualStudioFormatting.h"
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

@@ -1,22 +1,25 @@
 // Whatever the samples, the inferred regex and format, applied to the search sample, give back the
 // replacement sample.
 
-#include "core/MakeReplaceRegex.h"
-#include "languages/LanguageFactory.h"
-#include "tests/support/PrintableText.h"
 #include "tests/support/ReplaceOracle.h"
+
+#include "tests/support/PrintableText.h"
 #include "tests/support/SampleMaker.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
 
 #include <algorithm>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 
 void expect_round_trip(const std::wstring& search, const std::wstring& replace,
                        unsigned min_groups = 0) {
     const LanguageFactory factory;
-    for (const LanguageFactory::Language language : LanguageFactory::languages()) {
+    for (const Language language : all_languages) {
         const IRegexFormatting& formatting = factory.regex_formatting(language);
         const ReplaceVerdict verdict = judge_replace_regex(
             search, replace, make_replace_regex(search, replace, formatting), language);

@@ -1,8 +1,10 @@
-#include "core/RunLengths.h"
+#include "varnel/core/RunLengths.h"
 
 #include <string>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 // Runs shorter than a byte holds are kept as they are, longer ones through the exact counts at
 // every 256th position: runs that end just before, on and after such a position, and run to the

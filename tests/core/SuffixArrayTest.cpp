@@ -1,4 +1,4 @@
-#include "core/SuffixArray.h"
+#include "varnel/core/SuffixArray.h"
 
 #include "tests/support/ThrowingAssertHandler.h"
 
@@ -7,6 +7,8 @@
 #include <random>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

@@ -3,9 +3,9 @@
 // the manual page.
 
 #include "cli/CommandLine.h"
-#include "common/Utf8.h"
-#include "languages/ECMAScriptLanguage.h"
-#include "languages/VisualStudioLanguage.h"
+#include "varnel/common/Utf8.h"
+#include "varnel/languages/ECMAScriptLanguage.h"
+#include "varnel/languages/VisualStudioLanguage.h"
 
 #include <algorithm>
 #include <fstream>
@@ -17,6 +17,8 @@
 
 #include <boost/algorithm/string/replace.hpp>
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

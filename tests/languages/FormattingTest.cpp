@@ -1,9 +1,11 @@
-#include "languages/ECMAScriptFormatting.h"
-#include "languages/VisualStudioFormatting.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/VisualStudioFormatting.h"
 
 #include <random>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

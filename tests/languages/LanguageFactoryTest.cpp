@@ -1,12 +1,14 @@
-#include "languages/LanguageFactory.h"
+#include "varnel/languages/LanguageFactory.h"
 
 #include "tests/support/ThrowingAssertHandler.h"
 
 #include <gtest/gtest.h>
 
+using namespace varnel;
+
 namespace {
 
-using Language = LanguageFactory::Language;
+using Language = Language;
 
 struct LanguageCase {
     Language language;
@@ -16,17 +18,17 @@ struct LanguageCase {
 };
 
 const LanguageCase language_cases[] = {
-    {LanguageFactory::VisualStudio, L"{x}", 12, L"*"},
-    {LanguageFactory::ECMAScript, L"(x)", 7, L"*"},
+    {Language::VisualStudio, L"{x}", 12, L"*"},
+    {Language::ECMAScript, L"(x)", 7, L"*"},
 };
 
 } // namespace
 
 TEST(LanguageFactoryTest, languages_in_menu_order) {
-    EXPECT_EQ(LanguageFactory::languages(),
-              (std::vector<Language>{LanguageFactory::VisualStudio, LanguageFactory::ECMAScript}));
-    EXPECT_EQ(static_cast<std::int32_t>(LanguageFactory::VisualStudio), 0);
-    EXPECT_EQ(static_cast<std::int32_t>(LanguageFactory::ECMAScript), 1);
+    EXPECT_EQ(std::vector<Language>(all_languages.begin(), all_languages.end()),
+              (std::vector<Language>{Language::VisualStudio, Language::ECMAScript}));
+    EXPECT_EQ(static_cast<std::int32_t>(Language::VisualStudio), 0);
+    EXPECT_EQ(static_cast<std::int32_t>(Language::ECMAScript), 1);
 }
 
 TEST(LanguageFactoryTest, each_language_gets_its_own_tables_and_rules) {
@@ -35,13 +37,13 @@ TEST(LanguageFactoryTest, each_language_gets_its_own_tables_and_rules) {
         EXPECT_EQ(factory.regex_formatting(c.language).make_group(L"x"), c.group);
         EXPECT_EQ(factory.regex_language(c.language).regex_descriptions().size(), c.pattern_count);
     }
-    EXPECT_NE(&factory.regex_language(LanguageFactory::VisualStudio),
-              &factory.regex_language(LanguageFactory::ECMAScript));
+    EXPECT_NE(&factory.regex_language(Language::VisualStudio),
+              &factory.regex_language(Language::ECMAScript));
 }
 
 TEST(LanguageFactoryTest, reference_and_pointer_forms_hand_out_the_same_object) {
     const LanguageFactory factory;
-    for (const auto language : LanguageFactory::languages()) {
+    for (const auto language : all_languages) {
         EXPECT_EQ(&factory.regex_language(language), factory.regex_language_ptr(language).get());
         EXPECT_EQ(&factory.regex_formatting(language),
                   factory.regex_formatting_ptr(language).get());
@@ -54,8 +56,8 @@ TEST(LanguageFactoryTest, pointers_outlive_the_factory) {
     std::shared_ptr<IRegexLanguage> language;
     {
         const LanguageFactory factory;
-        formatting = factory.regex_formatting_ptr(LanguageFactory::ECMAScript);
-        language = factory.regex_language_ptr(LanguageFactory::VisualStudio);
+        formatting = factory.regex_formatting_ptr(Language::ECMAScript);
+        language = factory.regex_language_ptr(Language::VisualStudio);
     }
     EXPECT_EQ(formatting->escape_regex(L"1+1"), L"1\\+1");
     EXPECT_EQ(formatting->make_back_reference(12), L"$12");

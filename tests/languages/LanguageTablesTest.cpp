@@ -1,5 +1,5 @@
-#include "languages/ECMAScriptLanguage.h"
-#include "languages/VisualStudioLanguage.h"
+#include "varnel/languages/ECMAScriptLanguage.h"
+#include "varnel/languages/VisualStudioLanguage.h"
 
 #include <algorithm>
 #include <random>
@@ -7,6 +7,8 @@
 #include <set>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

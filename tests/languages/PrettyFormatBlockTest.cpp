@@ -1,12 +1,14 @@
-#include "languages/ECMAScriptFormatting.h"
-#include "languages/VisualStudioFormatting.h"
 #include "tests/support/ThrowingAssertHandler.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/VisualStudioFormatting.h"
 
 #include <random>
 #include <regex>
 #include <sstream>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

@@ -1,7 +1,10 @@
-# cmake -D BUILD_DIR=... -D WORK_DIR=... -D EXAMPLE_DIR=... -D MODE=cmake|pkg-config
-#       -D CXX=... -D CXX_FLAGS=... -D LINKER_FLAGS=... -P ConsumeInstalled.cmake
+# cmake -D BUILD_DIR=... -D WORK_DIR=... -D EXAMPLE_DIR=... -D MODE=cmake|pkg-config|headers
+#       -D CXX=... -D CXX_FLAGS=... -D LINKER_FLAGS=... [-D PUBLIC_HEADERS=...]
+#       -P ConsumeInstalled.cmake
 # Installs the build to a fresh prefix, builds the example against it as a user would (through
 # find_package, from a C++17 project, or through pkg-config), runs it and checks what it prints.
+# MODE headers instead checks that the installed headers are the public ones and that each
+# compiles alone with only the prefix's include/ on the path.
 cmake_minimum_required(VERSION 3.25)
 
 function(run)
@@ -15,6 +18,21 @@ endfunction()
 set(prefix ${WORK_DIR}/prefix)
 file(REMOVE_RECURSE ${WORK_DIR})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+if(MODE STREQUAL "headers")
+    file(GLOB_RECURSE installed RELATIVE ${prefix}/include ${prefix}/include/*)
+    list(SORT installed)
+    list(SORT PUBLIC_HEADERS)
+    if(NOT installed STREQUAL PUBLIC_HEADERS)
+        message(FATAL_ERROR "Installed headers:\n${installed}\nPublic headers:\n${PUBLIC_HEADERS}")
+    endif()
+    foreach(header IN LISTS installed)
+        file(WRITE ${WORK_DIR}/alone.cpp "#include <${header}>\n")
+        run(${CXX} -std=c++20 -fsyntax-only -Wall -Wextra -Werror -I${prefix}/include
+            ${WORK_DIR}/alone.cpp)
+    endforeach()
+    return()
+endif()
 
 set(infer ${WORK_DIR}/infer)
 separate_arguments(cxx_flags UNIX_COMMAND "${CXX_FLAGS}")

@@ -1,18 +1,20 @@
 // Whatever the samples, running the inferred regex and format on the search sample with the
 // runner gives the replacement sample, in both languages.
 
-#include "core/MakeReplaceRegex.h"
-#include "languages/LanguageFactory.h"
-#include "replace/RunReplace.h"
 #include "tests/support/SampleMaker.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/replace/RunReplace.h"
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 
 void expect_rebuilt(const std::wstring& search, const std::wstring& replace) {
     const LanguageFactory factory;
-    for (const LanguageFactory::Language language : LanguageFactory::languages()) {
+    for (const Language language : all_languages) {
         const ReplaceRegex inferred =
             make_replace_regex(search, replace, factory.regex_formatting(language));
         const ReplaceOutcome outcome =

@@ -1,19 +1,21 @@
 // Format strings as each language writes them, expanded for a match.
 
-#include "replace/RunReplace.h"
+#include "varnel/replace/RunReplace.h"
 
 #include <gtest/gtest.h>
 
+using namespace varnel;
+
 namespace {
 
-const auto visual_studio = LanguageFactory::VisualStudio;
-const auto ecmascript = LanguageFactory::ECMAScript;
+const auto visual_studio = Language::VisualStudio;
+const auto ecmascript = Language::ECMAScript;
 
 } // namespace
 
 TEST(ReplaceFormatTest, expansion) {
     const struct {
-        LanguageFactory::Language language;
+        Language language;
         std::wstring regex;
         std::wstring format;
         std::wstring text;

@@ -1,7 +1,7 @@
 // The outcomes of running a regex and a format: replaced, no match, an invalid regex or format
 // with its reason and place, too complex.
 
-#include "replace/RunReplace.h"
+#include "varnel/replace/RunReplace.h"
 
 #include "tests/support/ThrowingAssertHandler.h"
 
@@ -9,11 +9,13 @@
 
 #include <gtest/gtest.h>
 
+using namespace varnel;
+
 namespace {
 
 using Status = ReplaceOutcome::Status;
-const auto visual_studio = LanguageFactory::VisualStudio;
-const auto ecmascript = LanguageFactory::ECMAScript;
+const auto visual_studio = Language::VisualStudio;
+const auto ecmascript = Language::ECMAScript;
 
 ReplaceOutcome replaced(const std::wstring& text, std::size_t matches) {
     return {Status::Replaced, text, matches, {}, 0};
@@ -53,7 +55,7 @@ const std::wstring tag_reference_error =
 TEST(RunReplaceTest, outcomes) {
     const std::wstring a_run = std::wstring(60, L'a') + L"!";
     const struct {
-        LanguageFactory::Language language;
+        Language language;
         std::wstring regex;
         std::wstring format;
         std::wstring text;

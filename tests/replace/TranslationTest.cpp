@@ -2,11 +2,13 @@
 // the text is shown between < and >. Classes follow the global locale, which the tests set to
 // C.UTF-8.
 
-#include "replace/RunReplace.h"
+#include "varnel/replace/RunReplace.h"
 
 #include <regex>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 
@@ -16,9 +18,8 @@ struct Case {
     std::wstring marked;
 };
 
-std::wstring marked(const std::wstring& regex, const std::wstring& text,
-                    LanguageFactory::Language language) {
-    const std::wstring whole_match = language == LanguageFactory::VisualStudio ? L"\\0" : L"$&";
+std::wstring marked(const std::wstring& regex, const std::wstring& text, Language language) {
+    const std::wstring whole_match = language == Language::VisualStudio ? L"\\0" : L"$&";
     const ReplaceOutcome outcome =
         Replacer(regex, L"<" + whole_match + L">", language).replace_all(text);
     switch (outcome.status) {
@@ -88,7 +89,7 @@ TEST(TranslationTest, visual_studio_constructs) {
         {L":z+", L"12", L"<12>"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(marked(c.regex, c.text, LanguageFactory::VisualStudio), c.marked)
+        EXPECT_EQ(marked(c.regex, c.text, Language::VisualStudio), c.marked)
             << testing::PrintToString(c.regex);
     }
 }
@@ -146,7 +147,7 @@ TEST(TranslationTest, ecmascript_as_the_standard_library_reads_it) {
     };
     for (const auto& c : cases) {
         const auto context = testing::PrintToString(c.regex);
-        EXPECT_EQ(marked(c.regex, c.text, LanguageFactory::ECMAScript), c.marked) << context;
+        EXPECT_EQ(marked(c.regex, c.text, Language::ECMAScript), c.marked) << context;
         const std::wregex standard(c.regex);
         const std::wstring replaced = std::regex_replace(c.text, standard, L"<$&>");
         const bool matches = std::regex_search(c.text, standard);

@@ -1,9 +1,11 @@
-#include "suggestions/MakeSelectionSuggestion.h"
+#include "varnel/suggestions/MakeSelectionSuggestion.h"
 
-#include "languages/LanguageFactory.h"
 #include "tests/support/ThrowingAssertHandler.h"
+#include "varnel/languages/LanguageFactory.h"
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 
@@ -17,11 +19,11 @@ struct Case {
 
 const LanguageFactory factory;
 
-Range range_of(const boost::optional<SelectionSuggestion>& proposal) {
+Range range_of(const std::optional<SelectionSuggestion>& proposal) {
     return proposal ? Range{proposal->start, proposal->end} : none;
 }
 
-Range propose(LanguageFactory::Language language, const std::wstring& regex_text) {
+Range propose(Language language, const std::wstring& regex_text) {
     return range_of(make_selection_suggestion(regex_text,
                                               factory.regex_language(language).regex_descriptions(),
                                               factory.regex_formatting_ptr(language)));
@@ -44,7 +46,7 @@ TEST(MakeSelectionSuggestionTest, visual_studio_regexes) {
         {L"\\:Wh caf\x00E9", {2, 4}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(propose(LanguageFactory::VisualStudio, c.regex_text), c.expected) << c.regex_text;
+        EXPECT_EQ(propose(Language::VisualStudio, c.regex_text), c.expected) << c.regex_text;
     }
 }
 
@@ -56,12 +58,12 @@ TEST(MakeSelectionSuggestionTest, ecmascript_regexes) {
         {L"\\(\\)", none},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(propose(LanguageFactory::ECMAScript, c.regex_text), c.expected) << c.regex_text;
+        EXPECT_EQ(propose(Language::ECMAScript, c.regex_text), c.expected) << c.regex_text;
     }
 }
 
 TEST(MakeSelectionSuggestionTest, the_earliest_match_wins_and_ties_go_to_the_later_row) {
-    const auto formatting = factory.regex_formatting_ptr(LanguageFactory::ECMAScript);
+    const auto formatting = factory.regex_formatting_ptr(Language::ECMAScript);
     struct TableCase {
         std::vector<RegexDescription> rows;
         std::wstring regex_text;
@@ -87,13 +89,13 @@ TEST(MakeSelectionSuggestionTest, the_earliest_match_wins_and_ties_go_to_the_lat
 TEST(MakeSelectionSuggestionTest, long_regexes) {
     const std::wstring letters(100000, L'a');
     // An unclosed quote makes the quote row search to the very end.
-    EXPECT_EQ(propose(LanguageFactory::VisualStudio, L"'" + letters), (Range{1, 100001}));
+    EXPECT_EQ(propose(Language::VisualStudio, L"'" + letters), (Range{1, 100001}));
     std::wstring words = L"\\.";
     while (words.size() < 100000) {
         words += L"{word} 123 ";
     }
-    EXPECT_EQ(propose(LanguageFactory::VisualStudio, words), (Range{3, 7}));
-    EXPECT_EQ(propose(LanguageFactory::ECMAScript, words), (Range{3, 7}));
+    EXPECT_EQ(propose(Language::VisualStudio, words), (Range{3, 7}));
+    EXPECT_EQ(propose(Language::ECMAScript, words), (Range{3, 7}));
 }
 
 TEST(MakeSelectionSuggestionTest, no_formatting_is_a_failed_precondition) {

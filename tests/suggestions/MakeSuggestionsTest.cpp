@@ -1,11 +1,13 @@
-#include "suggestions/MakeSuggestions.h"
+#include "varnel/suggestions/MakeSuggestions.h"
 
-#include "languages/LanguageFactory.h"
 #include "tests/support/ThrowingAssertHandler.h"
+#include "varnel/languages/LanguageFactory.h"
 
 #include <random>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 
@@ -27,7 +29,7 @@ Summary summary(const std::vector<Suggestion>& suggestions) {
     return result;
 }
 
-Summary suggest(LanguageFactory::Language language, const std::wstring& text) {
+Summary suggest(Language language, const std::wstring& text) {
     return summary(make_suggestions(text, factory.regex_language(language).regex_descriptions(),
                                     factory.regex_formatting_ptr(language)));
 }
@@ -157,7 +159,7 @@ TEST(MakeSuggestionsTest, visual_studio_selections) {
         {L"", {}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(suggest(LanguageFactory::VisualStudio, c.text), c.expected) << c.text;
+        EXPECT_EQ(suggest(Language::VisualStudio, c.text), c.expected) << c.text;
     }
 }
 
@@ -193,14 +195,14 @@ TEST(MakeSuggestionsTest, ecmascript_selections) {
         {L"", {}},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(suggest(LanguageFactory::ECMAScript, c.text), c.expected) << c.text;
+        EXPECT_EQ(suggest(Language::ECMAScript, c.text), c.expected) << c.text;
     }
 }
 
 TEST(MakeSuggestionsTest, composite_elements_keep_the_literal_plain_and_the_regex_escaped) {
     const auto suggestions = make_suggestions(
-        L"foo\\.bar", factory.regex_language(LanguageFactory::VisualStudio).regex_descriptions(),
-        factory.regex_formatting_ptr(LanguageFactory::VisualStudio));
+        L"foo\\.bar", factory.regex_language(Language::VisualStudio).regex_descriptions(),
+        factory.regex_formatting_ptr(Language::VisualStudio));
     ASSERT_EQ(suggestions.size(), 1u);
     const auto& elements = suggestions.front().elements;
     ASSERT_EQ(elements.size(), 3u);
@@ -213,7 +215,7 @@ TEST(MakeSuggestionsTest, composite_elements_keep_the_literal_plain_and_the_rege
 }
 
 TEST(MakeSuggestionsTest, rows_of_a_table_of_our_own) {
-    const auto formatting = factory.regex_formatting_ptr(LanguageFactory::ECMAScript);
+    const auto formatting = factory.regex_formatting_ptr(Language::ECMAScript);
     struct TableCase {
         std::vector<RegexDescription> rows;
         std::wstring text;
@@ -254,14 +256,14 @@ TEST(MakeSuggestionsTest, agrees_with_the_plain_composite_pass_on_random_selecti
         std::shared_ptr<IRegexFormatting> formatting;
     };
     const TableCase tables[] = {
-        {factory.regex_language(LanguageFactory::VisualStudio).regex_descriptions(),
-         factory.regex_formatting_ptr(LanguageFactory::VisualStudio)},
-        {factory.regex_language(LanguageFactory::ECMAScript).regex_descriptions(),
-         factory.regex_formatting_ptr(LanguageFactory::ECMAScript)},
-        {anchored, factory.regex_formatting_ptr(LanguageFactory::ECMAScript)},
+        {factory.regex_language(Language::VisualStudio).regex_descriptions(),
+         factory.regex_formatting_ptr(Language::VisualStudio)},
+        {factory.regex_language(Language::ECMAScript).regex_descriptions(),
+         factory.regex_formatting_ptr(Language::ECMAScript)},
+        {anchored, factory.regex_formatting_ptr(Language::ECMAScript)},
         // A quote applied after the b inside it was claimed: its match must not run through it.
         {{{L"'[^']*'", L"", L"Quote"}, {L"b", L"", L"B"}},
-         factory.regex_formatting_ptr(LanguageFactory::ECMAScript)},
+         factory.regex_formatting_ptr(Language::ECMAScript)},
     };
     std::mt19937 random(3);
     const std::wstring alphabet = L"abcAZ09_$ \t.'\"-\x00E9";
@@ -283,16 +285,15 @@ TEST(MakeSuggestionsTest, long_selections) {
     const std::size_t times = 11112; // "word 123 " times this is just over 100,000 characters
     const std::wstring words = L"'" + repeated(L"word 123 ", times);
     EXPECT_EQ(
-        suggest(LanguageFactory::VisualStudio, words),
+        suggest(Language::VisualStudio, words),
         (Summary{{L"'" + repeated(L":i:Wh+:a+:Wh+", times),
                   L"'" + repeated(L" Identifier Whitespace EAlphanumeric Whitespace", times)}}));
-    const auto es = suggest(LanguageFactory::ECMAScript, words);
+    const auto es = suggest(Language::ECMAScript, words);
     ASSERT_EQ(es.size(), 1u);
     EXPECT_EQ(es.front().first, L"'" + repeated(L"[[:alnum:]]+[[:space:]]+", 2 * times));
 
     const std::wstring letters(100000, L'a');
-    EXPECT_EQ(suggest(LanguageFactory::VisualStudio, letters),
-              suggest(LanguageFactory::VisualStudio, L"abc"));
+    EXPECT_EQ(suggest(Language::VisualStudio, letters), suggest(Language::VisualStudio, L"abc"));
 }
 
 TEST(MakeSuggestionsTest, no_formatting_is_a_failed_precondition) {

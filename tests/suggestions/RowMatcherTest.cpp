@@ -1,11 +1,13 @@
-#include "suggestions/RowMatcher.h"
+#include "varnel/suggestions/RowMatcher.h"
 
-#include "languages/CompileMatcher.h"
-#include "languages/LanguageFactory.h"
+#include "varnel/languages/CompileMatcher.h"
+#include "varnel/languages/LanguageFactory.h"
 
 #include <random>
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 
@@ -20,7 +22,7 @@ RegexDescription table_row(const std::wstring& pattern) {
 // against the first by priority, negated classes, dashes and escapes in brackets.
 std::vector<RegexDescription> rows_to_compare() {
     std::vector<RegexDescription> rows;
-    for (const auto language : {LanguageFactory::VisualStudio, LanguageFactory::ECMAScript}) {
+    for (const auto language : {Language::VisualStudio, Language::ECMAScript}) {
         for (const auto& row : factory.regex_language(language).regex_descriptions()) {
             rows.push_back(row);
         }

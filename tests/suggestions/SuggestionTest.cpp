@@ -1,6 +1,8 @@
-#include "suggestions/Suggestion.h"
+#include "varnel/suggestions/Suggestion.h"
 
 #include <gtest/gtest.h>
+
+using namespace varnel;
 
 namespace {
 

@@ -1,11 +1,13 @@
 #include "tests/support/ReplaceOracle.h"
 
-#include "languages/ECMAScriptFormatting.h"
-#include "languages/VisualStudioFormatting.h"
 #include "tests/support/PrintableText.h"
 #include "tests/support/SurrogatePairs.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/VisualStudioFormatting.h"
 
 #include <regex>
+
+namespace varnel {
 
 namespace {
 
@@ -69,15 +71,14 @@ Applied apply_visual_studio(const std::wstring& search, const ReplaceRegex& resu
 }
 
 std::string find_fault(const std::wstring& search, const std::wstring& replace,
-                       const ReplaceRegex& result, LanguageFactory::Language language,
-                       const Applied& applied) {
+                       const ReplaceRegex& result, Language language, const Applied& applied) {
     if (!applied.fault.empty()) {
         return applied.fault;
     }
     if (applied.replacement != replace) {
         return "applied, it gives \"" + printable(applied.replacement) + "\"";
     }
-    const IRegexFormatting& formatting = language == LanguageFactory::VisualStudio
+    const IRegexFormatting& formatting = language == Language::VisualStudio
                                              ? static_cast<const IRegexFormatting&>(visual_studio)
                                              : ecmascript;
     if (applied.groups > formatting.max_back_reference()) {
@@ -97,16 +98,16 @@ std::string find_fault(const std::wstring& search, const std::wstring& replace,
 } // namespace
 
 ReplaceVerdict judge_replace_regex(const std::wstring& search, const std::wstring& replace,
-                                   const ReplaceRegex& result, LanguageFactory::Language language) {
-    const Applied applied = language == LanguageFactory::VisualStudio
-                                ? apply_visual_studio(search, result)
-                                : apply_ecmascript(search, result);
+                                   const ReplaceRegex& result, Language language) {
+    const Applied applied = language == Language::VisualStudio ? apply_visual_studio(search, result)
+                                                               : apply_ecmascript(search, result);
     std::string fault = find_fault(search, replace, result, language, applied);
     if (!fault.empty()) {
-        fault =
-            (language == LanguageFactory::VisualStudio ? "Visual Studio: \"" : "ECMAScript: \"") +
-            printable(search) + "\" / \"" + printable(replace) + "\" gave \"" +
-            printable(result.regex) + "\" / \"" + printable(result.format) + "\": " + fault;
+        fault = (language == Language::VisualStudio ? "Visual Studio: \"" : "ECMAScript: \"") +
+                printable(search) + "\" / \"" + printable(replace) + "\" gave \"" +
+                printable(result.regex) + "\" / \"" + printable(result.format) + "\": " + fault;
     }
     return {applied.groups, fault};
 }
+
+} // namespace varnel

@@ -5,10 +5,12 @@
 // writes: escaped literals and {} groups in the regex, \N references in the format. Shared by the
 // tests and the fuzz targets, so it reports what is wrong instead of asserting.
 
-#include "core/MakeReplaceRegex.h"
-#include "languages/LanguageFactory.h"
+#include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/languages/LanguageFactory.h"
 
 #include <string>
+
+namespace varnel {
 
 struct ReplaceVerdict {
     // The capturing groups of the regex.
@@ -21,4 +23,6 @@ struct ReplaceVerdict {
 // search it must give replace, with no more groups than the language's format strings can refer
 // to, and no group or escape may part a surrogate pair of either sample.
 ReplaceVerdict judge_replace_regex(const std::wstring& search, const std::wstring& replace,
-                                   const ReplaceRegex& result, LanguageFactory::Language language);
+                                   const ReplaceRegex& result, Language language);
+
+} // namespace varnel

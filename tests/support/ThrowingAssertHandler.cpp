@@ -1,5 +1,7 @@
 #include "tests/support/ThrowingAssertHandler.h"
 
+namespace varnel {
+
 ContractViolation::ContractViolation(DBC::IAssertHandler::Type type, const std::string& file,
                                      int line, const std::string& function)
     : std::logic_error("contract violation in " + function + " at " + file + ":" +
@@ -18,3 +20,5 @@ ScopedThrowingAssertHandler::ScopedThrowingAssertHandler() {
 ScopedThrowingAssertHandler::~ScopedThrowingAssertHandler() {
     DBC::set_assert_handler(nullptr);
 }
+
+} // namespace varnel

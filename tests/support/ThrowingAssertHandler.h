@@ -1,10 +1,12 @@
 #pragma once
 // Tests install this handler so that a failed contract check throws instead of ending the process.
 
-#include "common/DBC.h"
+#include "varnel/common/DBC.h"
 
 #include <stdexcept>
 #include <string>
+
+namespace varnel {
 
 struct ContractViolation : std::logic_error {
     ContractViolation(DBC::IAssertHandler::Type type, const std::string& file, int line,
@@ -44,3 +46,5 @@ private:
             EXPECT_EQ(violation.type, kind) << violation.what();                                   \
         }                                                                                          \
     } while (false)
+
+} // namespace varnel

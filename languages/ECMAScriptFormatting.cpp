@@ -1,4 +1,0 @@
-#include "languages/ECMAScriptFormatting.h"
-
-ECMAScriptFormatting::ECMAScriptFormatting()
-    : CommonFormatting(L'(', L')', L"\\^$.*+?()[]{}|", L'$', true) {}

@@ -1,4 +1,0 @@
-#include "languages/VisualStudioFormatting.h"
-
-VisualStudioFormatting::VisualStudioFormatting()
-    : CommonFormatting(L'{', L'}', L"\\^$.*+?()[]{}|:<>#~@", L'\\', false) {}

@@ -1,0 +1,40 @@
+#pragma once
+// How one regex language writes literals, groups, back references and format strings, and how it
+// splits them into styled blocks for display.
+
+#include "varnel/languages/PrettyFormatBlock.h"
+
+#include <string>
+#include <vector>
+
+namespace varnel {
+
+class IRegexFormatting {
+public:
+    // The text wrapped as exactly one capturing group.
+    virtual std::wstring make_group(const std::wstring& text) const = 0;
+    // The text as a regex literal that matches exactly the text.
+    virtual std::wstring escape_regex(const std::wstring& text) const = 0;
+    // The inverse of escape_regex on its results.
+    virtual std::wstring unescape_regex(const std::wstring& text) const = 0;
+    // A format-string reference to capturing group number (counted from 1).
+    virtual std::wstring make_back_reference(unsigned int number) const = 0;
+    // The text as format-string literal text that produces exactly the text.
+    virtual std::wstring escape_format(const std::wstring& text) const = 0;
+    // True when the regex is more than an escaped literal.
+    virtual bool has_special_characters(const std::wstring& regex) const = 0;
+    virtual std::vector<PrettyFormatBlock> pretty_format_regex(const std::wstring& regex) const = 0;
+    virtual std::vector<PrettyFormatBlock>
+    pretty_format_format(const std::wstring& format) const = 0;
+
+    // The highest group number a format string of this language can refer to: a back reference
+    // is read with one digit (at most 9) or with up to two digits (at most 99).
+    virtual unsigned int max_back_reference() const = 0;
+    // A reference to group number that is followed by a literal digit in the format string and
+    // must not run into it ("$01" rather than "$1" before a "2").
+    virtual std::wstring make_back_reference_before_digit(unsigned int number) const = 0;
+
+    virtual ~IRegexFormatting() = default;
+};
+
+} // namespace varnel

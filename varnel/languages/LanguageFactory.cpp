@@ -1,0 +1,44 @@
+#include "varnel/languages/LanguageFactory.h"
+
+#include "varnel/common/DBC.h"
+#include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/ECMAScriptLanguage.h"
+#include "varnel/languages/VisualStudioFormatting.h"
+#include "varnel/languages/VisualStudioLanguage.h"
+
+namespace varnel {
+
+namespace {
+
+bool is_valid_language(Language language) {
+    return names_of(language) != nullptr;
+}
+
+} // namespace
+
+LanguageFactory::LanguageFactory() {
+    add<VisualStudioLanguage, VisualStudioFormatting>(Language::VisualStudio);
+    add<ECMAScriptLanguage, ECMAScriptFormatting>(Language::ECMAScript);
+}
+
+const IRegexLanguage& LanguageFactory::regex_language(Language language) const {
+    DBC_PRECONDITION(is_valid_language(language));
+    return *language_map.at(language);
+}
+
+const IRegexFormatting& LanguageFactory::regex_formatting(Language language) const {
+    DBC_PRECONDITION(is_valid_language(language));
+    return *formatting_map.at(language);
+}
+
+std::shared_ptr<IRegexLanguage> LanguageFactory::regex_language_ptr(Language language) const {
+    DBC_PRECONDITION(is_valid_language(language));
+    return language_map.at(language);
+}
+
+std::shared_ptr<IRegexFormatting> LanguageFactory::regex_formatting_ptr(Language language) const {
+    DBC_PRECONDITION(is_valid_language(language));
+    return formatting_map.at(language);
+}
+
+} // namespace varnel

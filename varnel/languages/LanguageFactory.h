@@ -1,0 +1,37 @@
+#pragma once
+// Owns the tables and the writing rules of every language and hands them out by language.
+
+#include "varnel/languages/IRegexFormatting.h"
+#include "varnel/languages/IRegexLanguage.h"
+#include "varnel/languages/Language.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace varnel {
+
+class LanguageFactory {
+public:
+    LanguageFactory();
+
+    // The reference forms are for immediate use; the pointer forms keep the object alive beyond
+    // the factory.
+    const IRegexLanguage& regex_language(Language language) const;
+    const IRegexFormatting& regex_formatting(Language language) const;
+    std::shared_ptr<IRegexLanguage> regex_language_ptr(Language language) const;
+    std::shared_ptr<IRegexFormatting> regex_formatting_ptr(Language language) const;
+
+private:
+    template <class Tables, class Formatting>
+    void add(Language language) {
+        language_map[language] = std::make_shared<Tables>();
+        formatting_map[language] = std::make_shared<Formatting>();
+    }
+
+    std::map<Language, std::shared_ptr<IRegexLanguage>> language_map;
+    std::map<Language, std::shared_ptr<IRegexFormatting>> formatting_map;
+};
+
+} // namespace varnel

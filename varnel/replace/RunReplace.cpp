@@ -1,0 +1,136 @@
+#include "varnel/replace/RunReplace.h"
+
+#include "varnel/common/DBC.h"
+#include "varnel/replace/LiteralMatcher.h"
+#include "varnel/replace/Pcre2Matcher.h"
+#include "varnel/replace/ReplaceFormat.h"
+#include "varnel/replace/TranslateECMAScript.h"
+#include "varnel/replace/TranslateVisualStudio.h"
+
+#include <algorithm>
+
+#include <boost/format.hpp>
+
+namespace varnel {
+
+namespace {
+
+using Status = ReplaceOutcome::Status;
+
+bool code_units(const std::wstring& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](wchar_t c) { return static_cast<std::uint32_t>(c) <= 0xFFFF; });
+}
+
+ReplaceOutcome problem(Status status, const std::wstring& message, std::size_t offset = 0) {
+    return {status, {}, 0, message, offset};
+}
+
+std::wstring missing_group_message(unsigned number, unsigned groups) {
+    return (boost::wformat(L"the format refers to group %1%, but the regular expression has %2% "
+                           L"group%3%") %
+            number % groups % (groups == 1 ? L"" : L"s"))
+        .str();
+}
+
+// The text as PCRE2's code units, in a buffer each thread reuses.
+const std::u16string& units_of(const std::wstring& text) {
+    thread_local std::u16string units;
+    units.resize(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        DBC_PRECONDITION(static_cast<std::uint32_t>(text[i]) <= 0xFFFF);
+        units[i] = static_cast<char16_t>(text[i]);
+    }
+    return units;
+}
+
+} // namespace
+
+Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language)
+    : format(std::make_shared<const ReplaceFormat>(format, language)) {
+    DBC_PRECONDITION(code_units(regex) && code_units(format));
+    const Translation translation = language == Language::VisualStudio
+                                        ? translate_visual_studio(regex)
+                                        : translate_ecmascript(regex);
+    if (const auto* error = std::get_if<RegexError>(&translation)) {
+        failure = problem(Status::InvalidRegex, error->message, error->offset);
+        return;
+    }
+    const TranslatedRegex& translated = std::get<TranslatedRegex>(translation);
+    auto compiled = Pcre2Matcher::compile(translated);
+    if (auto* pcre2 = std::get_if<std::shared_ptr<const Pcre2Matcher>>(&compiled)) {
+        matcher = std::move(*pcre2);
+    } else if (const auto& failed = std::get<Pcre2Matcher::Failure>(compiled); !failed.too_large) {
+        failure = problem(Status::InvalidRegex, failed.message, failed.offset);
+        return;
+    } else if (translated.literal && !translated.literal->text.empty()) {
+        matcher = std::make_shared<const LiteralMatcher>(*translated.literal);
+    } else {
+        failure = problem(Status::TooComplex, failed.message);
+        return;
+    }
+    if (const auto missing = this->format->missing_group(translated.groups)) {
+        failure =
+            problem(Status::InvalidFormat,
+                    missing_group_message(missing->number, translated.groups), missing->offset);
+    }
+}
+
+const std::optional<ReplaceOutcome>& Replacer::error() const {
+    return failure;
+}
+
+ReplaceOutcome Replacer::replace_first(const std::wstring& text) const {
+    return replace(text, false);
+}
+
+ReplaceOutcome Replacer::replace_all(const std::wstring& text) const {
+    return replace(text, true);
+}
+
+ReplaceOutcome Replacer::replace(const std::wstring& text, bool all) const {
+    if (failure) {
+        return *failure;
+    }
+    const std::u16string& units = units_of(text);
+    thread_local std::vector<std::size_t> spans;
+    ReplaceOutcome outcome{Status::Replaced, {}, 0, {}, 0};
+    std::size_t copied = 0;
+    std::size_t start = 0;
+    bool after_empty_match = false;
+    // As std::regex_replace goes: after an empty match, the next match may not be an empty one at
+    // the same place.
+    while (start <= units.size()) {
+        IRegexMatcher::Found found = matcher->find(units, start, after_empty_match, spans);
+        if (found.kind == IRegexMatcher::Found::TooComplex) {
+            return problem(Status::TooComplex, found.reason);
+        }
+        if (found.kind == IRegexMatcher::Found::NoMatch) {
+            break;
+        }
+        if (outcome.matches == 0) {
+            outcome.text.reserve(text.size());
+        }
+        outcome.text.append(text, copied, spans[0] - copied);
+        format->append(outcome.text, text, spans, copied);
+        copied = spans[1];
+        ++outcome.matches;
+        if (!all) {
+            break;
+        }
+        start = spans[1];
+        after_empty_match = spans[0] == spans[1];
+    }
+    if (outcome.matches == 0) {
+        return {Status::NoMatch, text, 0, {}, 0};
+    }
+    outcome.text.append(text, copied);
+    return outcome;
+}
+
+ReplaceOutcome run_replace(const std::wstring& regex, const std::wstring& format,
+                           const std::wstring& text, Language language) {
+    return Replacer(regex, format, language).replace_first(text);
+}
+
+} // namespace varnel

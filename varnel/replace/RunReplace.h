@@ -1,0 +1,60 @@
+#pragma once
+// Runs a regular expression and a format string of either language on a text, as the window's
+// live check and the command line's rewriting of files do. Matching is PCRE2's, on the text's
+// UTF-16 code units; each language's regex is translated for it (replace/TranslateECMAScript.h,
+// replace/TranslateVisualStudio.h) and its format is expanded by Varnel (replace/ReplaceFormat.h).
+// Every outcome, a bad regex or format included, is a value.
+
+#include "varnel/languages/Language.h"
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace varnel {
+
+class IRegexMatcher;
+class ReplaceFormat;
+
+struct ReplaceOutcome {
+    enum class Status { Replaced, NoMatch, InvalidRegex, InvalidFormat, TooComplex };
+    Status status;
+    std::wstring text; // Replaced: the whole input with the match(es) replaced; NoMatch: the input
+    std::size_t matches = 0; // how many matches were replaced
+    std::wstring message;    // InvalidRegex/InvalidFormat/TooComplex: a reason for the user
+    std::size_t offset =
+        0; // InvalidRegex: code-unit offset in the regex; InvalidFormat: in the format
+
+    bool operator==(const ReplaceOutcome&) const = default;
+};
+
+// A regex and a format of one language, compiled once and applied to many texts. One Replacer
+// serves several threads at once, each on texts of its own; copies share the compiled regex.
+class Replacer {
+public:
+    // Precondition: every element of regex and format is a UTF-16 code unit (at most 0xFFFF).
+    Replacer(const std::wstring& regex, const std::wstring& format, Language language);
+
+    // InvalidRegex or InvalidFormat when the regex or the format cannot be used, TooComplex when
+    // the regex is too large for PCRE2 to compile; empty otherwise. The replacing operations then
+    // answer with this outcome.
+    const std::optional<ReplaceOutcome>& error() const;
+
+    // Precondition (both): every element of text is a UTF-16 code unit.
+    ReplaceOutcome replace_first(const std::wstring& text) const; // first match only
+    ReplaceOutcome replace_all(const std::wstring& text) const;   // every match, like "Replace All"
+
+private:
+    ReplaceOutcome replace(const std::wstring& text, bool all) const;
+
+    std::optional<ReplaceOutcome> failure;
+    std::shared_ptr<const IRegexMatcher> matcher;
+    std::shared_ptr<const ReplaceFormat> format;
+};
+
+// Compiles and runs once on the first match: what the window's live check calls.
+ReplaceOutcome run_replace(const std::wstring& regex, const std::wstring& format,
+                           const std::wstring& text, Language language);
+
+} // namespace varnel
