@@ -10,10 +10,11 @@ set(links_languages common)
 set(links_core languages common)
 set(links_suggestions languages common)
 set(links_replace languages common)
+set(links_learning core replace languages common)
 set(links_settings languages)
 set(links_app core suggestions replace settings languages common)
 set(links_cli core suggestions replace settings)
-set(parts common languages core suggestions replace settings app cli)
+set(parts common languages core suggestions replace learning settings app cli)
 
 # The parts each part may include: itself and everything it reaches along the arrows.
 foreach(part IN LISTS parts)

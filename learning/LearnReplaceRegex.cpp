@@ -31,6 +31,10 @@ std::wstring decimal(std::size_t n) {
     return std::to_wstring(n);
 }
 
+std::wstring rule_text(const ReplaceRegex& rule) {
+    return L"regex " + quoted(rule.regex) + L", format " + quoted(rule.format);
+}
+
 // A rule found, with what it was made from when it was made from a frame.
 struct Found {
     ReplaceRegex rule;
@@ -362,9 +366,9 @@ Refusal refusal(const std::vector<Example>& examples, const std::vector<std::wst
             for (std::size_t u = 0; u < unchanged.size(); ++u) {
                 const ReplaceOutcome outcome = replacer.replace_all(unchanged[u]);
                 if (outcome.text != unchanged[u]) {
-                    return {L"the rule that fits the examples (" + found->rule.regex + L" into " +
-                                found->rule.format + L") changes unchanged text " + decimal(u + 1) +
-                                L" " + quoted(unchanged[u]) + L" into " + quoted(outcome.text),
+                    return {L"the rule that fits the examples (" + rule_text(found->rule) +
+                                L") changes unchanged text " + decimal(u + 1) + L" " +
+                                quoted(unchanged[u]) + L" into " + quoted(outcome.text),
                             0, unchanged[u]};
                 }
             }
@@ -404,7 +408,7 @@ Refusal refusal(const std::vector<Example>& examples, const std::vector<std::wst
         if (outcome.text != examples[e].replace) {
             return {L"example " + decimal(e + 1) +
                         L" does not follow the rule that fits examples 1 to " + decimal(fits) +
-                        L" (" + rule->rule.regex + L" into " + rule->rule.format + L"): it turns " +
+                        L" (" + rule_text(rule->rule) + L"): it turns " +
                         quoted(examples[e].search) + L" into " + quoted(outcome.text) +
                         L" rather than " + quoted(examples[e].replace),
                     e + 1, examples[e].search};
