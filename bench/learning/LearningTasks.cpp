@@ -3,7 +3,8 @@
 // For k = 1, 2, 3 and each language: learn from the first k examples, rewrite every other input
 // with Replace All, and count the task solved when every held-out output comes out exactly right.
 // Examples holding a line break or a tab are left out; a task with no held-out example left is
-// skipped. Families are the tasks whose names share a stem (phone-1, phone-1_short, ...).
+// skipped. Families are the tasks whose names share a stem (phone-1, phone-1_short, ...); a family
+// counts as solved when all its tasks are.
 
 #include "common/Utf8.h"
 #include "learning/LearnReplaceRegex.h"
@@ -57,9 +58,10 @@ std::vector<Task> read_tasks(const std::string& path) {
     return tasks;
 }
 
-// phone-1-long-repeat, phone-1-long, phone-1_short and phone-1 are one family.
+// a/phone-1-long-repeat, a/phone-1-long, b/phone-1_short and b/phone-1 are one family.
 std::string family(std::string name) {
-    for (const char* suffix : {"-long-repeat", "-long", "_short", "_small"}) {
+    name = name.substr(name.rfind('/') + 1);
+    for (const char* suffix : {"-long-repeat", "-long", "_short", "-short", "_small"}) {
         const std::string end(suffix);
         if (name.size() > end.size() &&
             name.compare(name.size() - end.size(), end.size(), end) == 0) {
@@ -107,7 +109,7 @@ int main(int argc, char** argv) {
     for (const LanguageFactory::Language language : LanguageFactory::languages()) {
         for (std::size_t k = 1; k <= 3; ++k) {
             Tally tally;
-            std::map<std::string, bool> families;
+            std::map<std::string, std::pair<std::size_t, std::size_t>> families; // solved, tasks
             for (const Task& task : tasks) {
                 if (task.examples.size() <= k) {
                     continue;
@@ -162,12 +164,17 @@ int main(int argc, char** argv) {
                                   << utf16_to_utf8(rule->format) << "  " << first_wrong << "\n";
                     }
                 }
-                const auto [entry, fresh] = families.emplace(family(task.name), solved);
-                entry->second = entry->second && solved;
+                auto& [family_solved, family_tasks] = families[family(task.name)];
+                family_solved += solved ? 1 : 0;
+                ++family_tasks;
             }
             std::size_t families_solved = 0;
-            for (const auto& [name, solved] : families) {
-                families_solved += solved ? 1 : 0;
+            for (const auto& [name, counts] : families) {
+                families_solved += counts.first == counts.second ? 1 : 0;
+                if (by_task) {
+                    std::cout << "  k=" << k << " family " << name << ": " << counts.first << " / "
+                              << counts.second << " solved\n";
+                }
             }
             std::printf(
                 "%-14s %2zu %6zu / %4zu %9.1f%% %6zu / %5zu %9zu %8zu %12zu %12.2f %6zu / %4zu\n",
