@@ -4,20 +4,21 @@
 
 # The library: folder varnel/<part>, target varnel::<part>. Every part comes after the parts it
 # links, so the list is also the order to add, find and link them in.
-set(VARNEL_LIBRARY_PARTS common languages core suggestions replace settings)
+set(VARNEL_LIBRARY_PARTS common languages core suggestions replace learning settings)
 set(VARNEL_LINKS_common "")
 set(VARNEL_LINKS_languages common)
 set(VARNEL_LINKS_core languages common)
 set(VARNEL_LINKS_suggestions languages common)
 set(VARNEL_LINKS_replace languages common)
+set(VARNEL_LINKS_learning core replace languages common)
 set(VARNEL_LINKS_settings languages)
 # The parts built on Qt: found only when a front end is built.
 set(VARNEL_QT_PARTS settings)
 
 # The front ends: folders app/ and cli/ at the top of the tree.
 set(VARNEL_FRONT_ENDS app cli)
-set(VARNEL_LINKS_app core suggestions replace settings languages common)
-set(VARNEL_LINKS_cli core suggestions replace settings languages common)
+set(VARNEL_LINKS_app core suggestions replace learning settings languages common)
+set(VARNEL_LINKS_cli core suggestions replace learning settings languages common)
 
 # varnel_reach(<part> <out>): the part and every part it reaches along the arrows.
 function(varnel_reach part out)

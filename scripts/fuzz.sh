@@ -10,7 +10,7 @@ seconds="${1:-60}"
 shift || true
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(inference suggestions pretty_format command_line settings)
+    targets=(inference suggestions pretty_format learning command_line settings)
 fi
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

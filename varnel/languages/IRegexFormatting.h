@@ -34,6 +34,28 @@ public:
     // must not run into it ("$01" rather than "$1" before a "2").
     virtual std::wstring make_back_reference_before_digit(unsigned int number) const = 0;
 
+    // Building blocks of regexes written by rule rather than copied from a sample.
+    enum class CharacterClass {
+        Digit,
+        Letter,
+        Uppercase,
+        Lowercase,
+        Alphanumeric,
+        Whitespace,
+        Punctuation
+    };
+    // Exactly one character of the class.
+    virtual std::wstring one_of(CharacterClass kind) const = 0;
+    // Zero or more characters of the class.
+    virtual std::wstring any_number_of(CharacterClass kind) const = 0;
+    // One or more characters of the class, written as the language's named pattern where its
+    // table has one.
+    virtual std::wstring run_of(CharacterClass kind) const = 0;
+    // Any text within a line: the longest (greedy) or the shortest (lazy) that lets the rest match.
+    virtual std::wstring any_text(bool lazy) const = 0;
+    virtual std::wstring line_start() const = 0;
+    virtual std::wstring line_end() const = 0;
+
     virtual ~IRegexFormatting() = default;
 };
 
