@@ -313,6 +313,12 @@ QMenuBar* MainWindow::create_menu() {
     strings_menu = add_menu(*bar, QStringLiteral("Strings"));
     strings_menu->setObjectName(QStringLiteral("strings_menu"));
 
+    QMenu* tools_menu = add_menu(*bar, QStringLiteral("Tools"));
+    tools_menu->setObjectName(QStringLiteral("tools_menu"));
+    QAction* try_on_text = tools_menu->addAction(QStringLiteral("Try on Text…"));
+    try_on_text->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect_handler(try_on_text, &QAction::triggered, &MainWindow::on_try_on_text);
+
     QMenu* help_menu = add_menu(*bar, QStringLiteral("Help"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
     QAction* help = help_menu->addAction(QStringLiteral("Help"));
@@ -441,6 +447,14 @@ void MainWindow::show_state(const EditState& state) {
 }
 
 void MainWindow::check() {
+    if (preview != nullptr) {
+        const QString search = search_for_box->text();
+        preview->follow({regex_box->text(), format_box->text(), settings.get_language(),
+                         search.isEmpty()
+                             ? std::nullopt
+                             : std::optional(Example{to_wstring(search),
+                                                     to_wstring(replace_with_box->text())})});
+    }
     // An empty regex is no result to check: nothing has been made or typed yet.
     if (regex_box->text().empty()) {
         live_check.cancel();
@@ -590,6 +604,30 @@ void MainWindow::on_about_menu_click() {
     about.get_window().exec();
     // Not every window system hands the focus back to the owner of a closed dialog.
     activateWindow();
+}
+
+void MainWindow::on_try_on_text() {
+    if (preview == nullptr) {
+        preview = new PreviewWindow(this);
+        preview->setObjectName(QStringLiteral("preview_window"));
+        connect(preview, &PreviewWindow::learned, this, [this](const LearnedRule& rule) {
+            run_event_handler([&] { on_rule_learned(rule); });
+        });
+        check();
+    }
+    preview->show();
+    preview->raise();
+    preview->activateWindow();
+}
+
+void MainWindow::on_rule_learned(const LearnedRule& rule) {
+    // The learned rule is newer than any result still being made.
+    making.cancel();
+    history->step(EditHistory::Box::regex, [&] {
+        pretty_format_regex_box(rule.regex);
+        pretty_format_format_box(rule.format);
+    });
+    check();
 }
 
 } // namespace varnel

@@ -10,6 +10,7 @@
 #include "app/LiveCheck.h"
 #include "app/MadeRegex.h"
 #include "app/PasteButton.h"
+#include "app/PreviewWindow.h"
 #include "app/ResultBoxHistory.h"
 #include "app/RichTextBox.h"
 #include "varnel/languages/IRegexLanguage.h"
@@ -94,6 +95,8 @@ private:
     void on_email_support_menu_click();
     void on_license_menu_click();
     void on_about_menu_click();
+    void on_try_on_text();
+    void on_rule_learned(const LearnedRule& rule);
 
     Settings& settings;
     LanguageFactory language_factory;
@@ -113,6 +116,8 @@ private:
     QMenu* characters_menu = nullptr;
     QMenu* strings_menu = nullptr;
     QMenu* language_menu = nullptr;
+    // Made when first asked for; a window of its own, deleted with this one.
+    PreviewWindow* preview = nullptr;
     BusyStatus* busy_status;
     CheckStatus* check_status;
     // Destroyed before the boxes it watches.

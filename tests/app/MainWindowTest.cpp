@@ -97,7 +97,8 @@ private slots:
         for (QAction* entry : ui->window.menuBar()->actions()) {
             menus.append(entry->text());
         }
-        QCOMPARE(menus, (QStringList{"Language", "Specials", "Characters", "Strings", "Help"}));
+        QCOMPARE(menus,
+                 (QStringList{"Language", "Specials", "Characters", "Strings", "Tools", "Help"}));
     }
 
     void make_button_follows_the_search_text() {

@@ -88,7 +88,14 @@ ReplaceOutcome Replacer::replace_all(const std::wstring& text) const {
     return replace(text, true);
 }
 
-ReplaceOutcome Replacer::replace(const std::wstring& text, bool all) const {
+ReplaceOutcome Replacer::replace_all(const std::wstring& text,
+                                     std::vector<ReplacedSpan>& spans) const {
+    spans.clear();
+    return replace(text, true, &spans);
+}
+
+ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
+                                 std::vector<ReplacedSpan>* replaced) const {
     if (failure) {
         return *failure;
     }
@@ -112,7 +119,11 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all) const {
             outcome.text.reserve(text.size());
         }
         outcome.text.append(text, copied, spans[0] - copied);
+        const std::size_t result_begin = outcome.text.size();
         format->append(outcome.text, text, spans, copied);
+        if (replaced != nullptr) {
+            replaced->push_back({spans[0], spans[1], result_begin, outcome.text.size()});
+        }
         copied = spans[1];
         ++outcome.matches;
         if (!all) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace varnel {
 
@@ -29,6 +30,17 @@ struct ReplaceOutcome {
     bool operator==(const ReplaceOutcome&) const = default;
 };
 
+// Where replace_all found a match in the text, and where its replacement lies in the outcome's
+// text: what a preview highlights.
+struct ReplacedSpan {
+    std::size_t begin;
+    std::size_t end;
+    std::size_t result_begin;
+    std::size_t result_end;
+
+    bool operator==(const ReplacedSpan&) const = default;
+};
+
 // A regex and a format of one language, compiled once and applied to many texts. One Replacer
 // serves several threads at once, each on texts of its own; copies share the compiled regex.
 class Replacer {
@@ -44,9 +56,12 @@ public:
     // Precondition (both): every element of text is a UTF-16 code unit.
     ReplaceOutcome replace_first(const std::wstring& text) const; // first match only
     ReplaceOutcome replace_all(const std::wstring& text) const;   // every match, like "Replace All"
+    // As replace_all, and spans gets one entry per match replaced, in order.
+    ReplaceOutcome replace_all(const std::wstring& text, std::vector<ReplacedSpan>& spans) const;
 
 private:
-    ReplaceOutcome replace(const std::wstring& text, bool all) const;
+    ReplaceOutcome replace(const std::wstring& text, bool all,
+                           std::vector<ReplacedSpan>* replaced = nullptr) const;
 
     std::optional<ReplaceOutcome> failure;
     std::shared_ptr<const IRegexMatcher> matcher;
