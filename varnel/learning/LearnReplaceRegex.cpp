@@ -131,10 +131,10 @@ bool has_word_characters(const std::wstring& text, const CharacterKinds& kinds) 
                        [&kinds](wchar_t c) { return kinds.is_letter(c) || kinds.is_digit(c); });
 }
 
-// The frames of one reach and grain, in the order of preference: the tokens one for one, then a
-// gap with as few tokens around it as possible, more of them from the start, a lazy gap before
-// a greedy one.
-std::vector<Frame> frames(const FrameMaker& maker, Reach reach, bool literal_words) {
+// The frames of one reach and grain, in the order of preference: the tokens one for one (anywhere
+// in the line, then tied to the line's edges they touch), then a gap with as few tokens around it
+// as possible, more of them from the start, a lazy gap before a greedy one.
+std::vector<Frame> frames(const FrameMaker& maker, bool literal_words) {
     std::vector<Frame> found;
     const auto add = [&found](std::optional<Frame> frame) {
         if (frame) {
@@ -142,9 +142,7 @@ std::vector<Frame> frames(const FrameMaker& maker, Reach reach, bool literal_wor
         }
     };
     add(maker.whole_shape(literal_words, false));
-    if (reach == Reach::WholeLine) {
-        add(maker.whole_shape(literal_words, true));
-    }
+    add(maker.whole_shape(literal_words, true));
     const std::size_t heads = std::min(maker.shared_head(), max_edge_tokens);
     const std::size_t tails = std::min(maker.shared_tail(), max_edge_tokens);
     for (std::size_t size = 0; size <= heads + tails; ++size) {
@@ -202,7 +200,7 @@ std::optional<Found> find_rule(const std::vector<Example>& examples, Language la
                 if (!maker.useful()) {
                     continue;
                 }
-                for (Frame& frame : frames(maker, reach, literal_words)) {
+                for (Frame& frame : frames(maker, literal_words)) {
                     if (checker.stopped()) {
                         return std::nullopt;
                     }
