@@ -5,6 +5,7 @@
 #include "cli/Printable.h"
 #include "cli/ReadSample.h"
 #include "cli/RewriteLines.h"
+#include "varnel/common/CharacterNumber.h"
 #include "varnel/common/DBC.h"
 #include "varnel/common/Utf8.h"
 #include "varnel/core/MakeReplaceRegex.h"
@@ -89,12 +90,15 @@ void select(const CommandLine& command, const LanguageFactory& factory, Language
     }
 }
 
-std::string invalid_regex_message(const ReplaceOutcome& error) {
-    const char* what = error.status == ReplaceOutcome::Status::InvalidFormat
-                           ? "the format string is not valid at offset "
-                           : "the regular expression is not valid at offset ";
+// Told as the window tells it: in characters from 1.
+std::string invalid_regex_message(const ReplaceOutcome& error, const ReplaceRegex& pair) {
+    const bool format = error.status == ReplaceOutcome::Status::InvalidFormat;
+    const std::string what = format ? "the format string is not valid at character "
+                                    : "the regular expression is not valid at character ";
     // The reason may quote the user's regex or format, control bytes and all.
-    return what + std::to_string(error.offset) + ": " + printable(utf16_to_utf8(error.message));
+    return what +
+           std::to_string(character_number(format ? pair.format : pair.regex, error.offset)) +
+           ": " + printable(utf16_to_utf8(error.message));
 }
 
 ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory, Language language,
@@ -105,7 +109,7 @@ ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory, L
     if (const auto& error = replacer.error()) {
         throw CommandError(error->status == ReplaceOutcome::Status::TooComplex
                                ? utf16_to_utf8(error->message)
-                               : invalid_regex_message(*error));
+                               : invalid_regex_message(*error, pair));
     }
     RewriteCounts counts;
     for (const auto& path : command.files) {

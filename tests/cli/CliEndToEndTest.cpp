@@ -210,15 +210,20 @@ TEST_F(CliEndToEndTest, failures_exit_with_status_two_and_say_why) {
          "ok\n"},
         {{"-l", "ecmascript", "--regex", "(", "--format", "x", emoji},
          "",
-         "varnel-cli: the regular expression is not valid at offset 0: missing )\n"},
+         "varnel-cli: the regular expression is not valid at character 1: missing )\n"},
+        // Counted in characters, as the window counts them: each emoji is one.
+        {{"-l", "ecmascript", "--regex", "\xF0\x9F\x98\x80\xF0\x9F\x98\x80(", "--format", "x",
+          emoji},
+         "",
+         "varnel-cli: the regular expression is not valid at character 3: missing )\n"},
         // The reason quotes the regex: its control bytes are shown escaped.
         {{"-l", "ecmascript", "--regex", "[[:\x1b[31m:]]", "--format", "x", emoji},
          "",
-         "varnel-cli: the regular expression is not valid at offset 1: unknown class "
+         "varnel-cli: the regular expression is not valid at character 2: unknown class "
          "[:\\x1b[31m:]\n"},
         {{"-l", "ecmascript", "--regex", "a", "--format", "$1", emoji},
          "",
-         "varnel-cli: the format string is not valid at offset 0: the format refers to group 1, "
+         "varnel-cli: the format string is not valid at character 1: the format refers to group 1, "
          "but "
          "the regular expression has 0 groups\n"},
     };
