@@ -97,17 +97,24 @@ const struct {
     std::vector<const char*> excluded;
 } exclusions[] = {
     {"--suggest",
-     {"--select", "--apply", "--count", "--only-matching", "--regex", "--format", "--search-file",
-      "--replace-file"}},
+     {"--select", "--apply", "--count", "--only-matching", "--diff", "--in-place", "--regex",
+      "--format", "--search-file", "--replace-file", "--examples", "--encoding"}},
     {"--select",
-     {"--apply", "--count", "--only-matching", "--regex", "--format", "--search-file",
-      "--replace-file"}},
-    {"--regex", {"--search-file", "--replace-file"}},
-    {"--count", {"--only-matching"}},
+     {"--apply", "--count", "--only-matching", "--diff", "--in-place", "--regex", "--format",
+      "--search-file", "--replace-file", "--examples", "--encoding"}},
+    {"--regex", {"--search-file", "--replace-file", "--examples"}},
+    {"--examples", {"--search-file", "--replace-file", "--format"}},
+    {"--count", {"--only-matching", "--diff", "--in-place"}},
+    {"--only-matching", {"--diff", "--in-place"}},
+    {"--diff", {"--in-place"}},
 };
 
-const char* const rewrite_options[] = {"--apply", "--count", "--only-matching", "--regex",
-                                       "--format"};
+const char* const rewrite_options[] = {"--apply",    "--count", "--only-matching", "--diff",
+                                       "--in-place", "--regex", "--format"};
+
+// The encodings of rewritten files, by their names on the command line.
+const std::pair<const char*, Encoding> encodings[] = {{"utf-8", Encoding::Utf8},
+                                                      {"latin1", Encoding::Latin1}};
 
 // "visual-studio or ecmascript", for every language.
 std::string language_choices() {
@@ -128,6 +135,9 @@ struct Options {
     std::string format;
     std::string search_file;
     std::string replace_file;
+    std::string examples;
+    std::string encoding;
+    std::string in_place_suffix;
     std::vector<std::string> positionals;
 };
 
@@ -140,6 +150,9 @@ void add_options(CLI::App& app, Options& options) {
     app.add_flag("--apply");
     app.add_flag("--count");
     app.add_flag("--only-matching");
+    app.add_flag("--diff");
+    // A flag, so that it never takes the next argument: a suffix comes only after "=".
+    app.add_flag("--in-place{}", options.in_place_suffix);
     const std::pair<const char*, std::string*> valued[] = {
         {"-l,--language", &options.language},
         {"--suggest", &options.suggest},
@@ -148,6 +161,8 @@ void add_options(CLI::App& app, Options& options) {
         {"--format", &options.format},
         {"--search-file", &options.search_file},
         {"--replace-file", &options.replace_file},
+        {"--examples", &options.examples},
+        {"--encoding", &options.encoding},
     };
     for (const auto& [names, value] : valued) {
         // As most tools do, the last of a repeated option wins.
@@ -226,10 +241,30 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
     if (const std::string message = conflict(app); !message.empty()) {
         return failure(message);
     }
-    if (given(app, "--count")) {
-        command.output = CommandLine::Output::Counts;
-    } else if (given(app, "--only-matching")) {
-        command.output = CommandLine::Output::ChangedLines;
+    const std::pair<const char*, CommandLine::Output> outputs[] = {
+        {"--count", CommandLine::Output::Counts},
+        {"--only-matching", CommandLine::Output::ChangedLines},
+        {"--diff", CommandLine::Output::Diff},
+        {"--in-place", CommandLine::Output::InPlace},
+    };
+    for (const auto& [option, output] : outputs) {
+        if (given(app, option)) {
+            command.output = output;
+        }
+    }
+    command.backup_suffix = options.in_place_suffix;
+    if (given(app, "--encoding")) {
+        const auto* const named = std::find_if(
+            std::begin(encodings), std::end(encodings),
+            [&options](const auto& encoding) { return options.encoding == encoding.first; });
+        if (named == std::end(encodings)) {
+            return failure("unknown encoding \"" + printable(options.encoding) +
+                           "\": use utf-8 or latin1");
+        }
+        if (command.mode != Mode::Rewrite) {
+            return failure("--encoding is for the files rewritten (--apply, --diff, --in-place)");
+        }
+        command.encoding = named->second;
     }
 
     const auto to_text = [](const std::string& argument, std::wstring& text) {
@@ -253,6 +288,8 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
             return failure(not_utf8);
         }
         command.regex_and_format = given_pair;
+    } else if (given(app, "--examples")) {
+        command.examples_file = options.examples;
     } else {
         // The samples not read from files come from the first arguments.
         if (given(app, "--search-file")) {
@@ -276,6 +313,11 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
     }
     if (command.mode == Mode::Rewrite) {
         command.files.assign(next, positionals.end());
+        if (command.output == CommandLine::Output::InPlace &&
+            (command.files.empty() ||
+             std::count(command.files.begin(), command.files.end(), "-") > 0)) {
+            return failure("--in-place needs the FILEs to rewrite, not standard input");
+        }
         if (command.files.empty()) {
             command.files.push_back("-");
         }
@@ -284,6 +326,7 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
     }
     const auto standard_input_readers = (command.search_file == std::string("-")) +
                                         (command.replace_file == std::string("-")) +
+                                        (command.examples_file == std::string("-")) +
                                         std::count(command.files.begin(), command.files.end(), "-");
     if (standard_input_readers > 1) {
         return failure("standard input can be read only once");
