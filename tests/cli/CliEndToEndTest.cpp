@@ -488,3 +488,97 @@ TEST_F(CliEndToEndTest, a_diff_is_what_diff_writes_and_patch_applies) {
         EXPECT_EQ(read(home / path), rewritten) << c.name;
     }
 }
+
+TEST_F(CliEndToEndTest, in_place_rewrites_the_file_as_sed_does_and_keeps_every_other_byte) {
+    const std::vector<std::string> pair = {"John Smith", "Smith, John"};
+    const std::string names = "John Smith\r\nnobody\nJohn Smith and John Smith";
+    const struct {
+        std::string name;
+        std::string content;
+        std::vector<std::string> rule;
+        std::string sed; // the same rewrite
+        std::string suffix = "";
+        bool through_link = false;
+    } cases[] = {
+        {"plain", names, pair, "s/John Smith/Smith, John/g"},
+        {"kept", names, pair, "s/John Smith/Smith, John/g", ".orig"},
+        {"linked", names, pair, "s/John Smith/Smith, John/g", "", true},
+        // Bytes that are not UTF-8, an encoded surrogate among them, around and between matches.
+        {"invalid", "\xFFJohn Smith\xC3 x\n\xED\xA0\x80John Smith\xF0\x9F\n", pair,
+         "s/John Smith/Smith, John/g"},
+        {"latin1",
+         "caf\xE9 cr\xE8me\n\xFF\n",
+         {"--encoding", "latin1", "--regex", "\xC3\xA9", "--format", "\xC3\xA8"},
+         "s/\xE9/\xE8/g"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = file(c.name, c.content);
+        ::chmod(path.c_str(), 0640);
+        const std::string expected =
+            run_shell("LC_ALL=C sed " + shell_quoted(c.sed) + " " + c.name);
+        const std::string link = path + ".link";
+        if (c.through_link) {
+            std::filesystem::create_symlink(path, link);
+        }
+        std::vector<std::string> arguments = c.rule;
+        arguments.insert(arguments.end(), {"-l", "ecmascript", "--in-place=" + c.suffix,
+                                           c.through_link ? link : path});
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 0) << c.name << result.err;
+        EXPECT_EQ(read(path), expected) << c.name;
+        EXPECT_EQ(std::filesystem::status(path).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read)
+            << c.name;
+        EXPECT_EQ(std::filesystem::is_symlink(link), c.through_link) << c.name;
+        if (!c.suffix.empty()) {
+            EXPECT_EQ(read(path + c.suffix), c.content) << c.name;
+        }
+    }
+}
+
+TEST_F(CliEndToEndTest, in_place_leaves_a_file_it_cannot_rewrite_whole_as_it_was) {
+    const std::string folder = (home / "folder").string();
+    std::filesystem::create_directories(folder);
+    std::string long_file;
+    for (int i = 0; i < 1000; ++i) {
+        long_file += "John Smith\n";
+    }
+    const struct {
+        std::string why;
+        std::string content;
+        std::vector<std::string> rule;
+        std::string err;
+        std::string prefix = "";
+        bool read_only = false;
+    } cases[] = {
+        {"read-only folder", "John Smith\n", {"John Smith", "x"}, ": Permission denied", "", true},
+        {"full", long_file, {"John Smith", "Smith, John"}, ": File too large", "ulimit -f 4; "},
+        {"latin1",
+         "a\n\xE9 a\n",
+         {"--encoding", "latin1", "--regex", "\xC3\xA9", "--format", "\xE2\x82\xAC"},
+         ": line 2: the rewritten line holds a character that Latin-1 cannot hold"},
+        {"gives up",
+         "a\n" + std::string(40, 'x') + "\n",
+         {"-l", "ecmascript", "--regex", "(x+x+)+[yz]|a", "--format", "z"},
+         ": line 2: match limit exceeded"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = folder + "/file";
+        std::ofstream(path, std::ios::binary) << c.content;
+        ::chmod(folder.c_str(), c.read_only ? 0555 : 0755);
+        prefix = c.prefix;
+        // root writes in any folder: the run drops to an ordinary user.
+        wrapper = c.read_only && ::geteuid() == 0
+                      ? "setpriv --reuid=65534 --regid=65534 --clear-groups "
+                      : "";
+        std::vector<std::string> arguments = c.rule;
+        arguments.insert(arguments.end(), {"--in-place=.orig", path});
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 2) << c.why;
+        EXPECT_NE(result.err.find(path + c.err), std::string::npos) << c.why << ": " << result.err;
+        EXPECT_EQ(read(path), c.content) << c.why;
+        ::chmod(folder.c_str(), 0755);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << c.why;
+    }
+}
