@@ -15,6 +15,7 @@ const char* const usage_text = R"(Usage:
   varnel-cli [OPTION...] --select REGEX
   varnel-cli [OPTION...] SEARCH REPLACE --apply [FILE...]
   varnel-cli [OPTION...] --regex REGEX --format FORMAT [FILE...]
+  varnel-cli [OPTION...] --examples FILE [--apply [FILE...]]
   varnel-cli --help | --version
 
 Infers a regular expression that matches SEARCH, with a capturing group around
@@ -26,8 +27,20 @@ With --apply, rewrites text with them instead, as sed does: every line of the
 FILEs in turn (standard input when there is none, and for "-"), each match in
 the line replaced as an editor's "Replace All" does, to standard output. Lines
 without a match, line endings (LF, CRLF, none at the end) and every byte outside
-the matches come out as they went in. A line that is not valid UTF-8 stops the
-rewrite with an error that names the file and the line.
+the matches come out as they went in, bytes that are not UTF-8 included: they
+are never matched nor altered.
+
+Learning from examples:
+  --examples FILE      learns one regular expression and format string from the
+                       examples in FILE ("-": standard input) instead of SEARCH
+                       and REPLACE: one a line, SEARCH, a tab and REPLACE; a
+                       line without a tab is a text that must stay unchanged.
+                       A FILE whose name ends in ".jsonl" holds a JSON value a
+                       line: ["search", "replace"] or "unchanged text". Prints
+                       them as for SEARCH and REPLACE, with --apply rewrites
+                       with them; says on standard error which pieces of the
+                       output the examples leave open. Examples that no regular
+                       expression fits are refused with the reason.
 
 Rewriting:
   --apply              rewrites with the regular expression and format string
@@ -39,7 +52,20 @@ Rewriting:
   --count              prints only "LINES MATCHES": how many lines changed and
                        how many matches were replaced.
   --only-matching      writes only the lines that changed.
-  --count, --only-matching, --regex and --format imply --apply.
+  --diff               prints what the rewrite would change as a unified diff
+                       (as "diff -u" writes it) and leaves the FILEs alone.
+  --in-place[=SUFFIX]  rewrites each FILE in its place instead, whole or not at
+                       all: a new file in the same folder, flushed to the disk,
+                       takes the old one's place and permission bits. With
+                       SUFFIX, the old content stays as FILE + SUFFIX. A symbolic
+                       link is followed; its target is rewritten. A FILE in
+                       which nothing matched is left untouched. A FILE that
+                       cannot be rewritten whole stays as it was, with an error
+                       naming it, and the FILEs after it are not rewritten.
+  --encoding NAME      utf-8 (the default) or latin1: how the FILEs are read
+                       and written.
+  --count, --only-matching, --diff, --in-place, --regex and --format imply
+  --apply.
 
 Samples from files, for samples that do not fit in an argument or hold
 characters a shell changes:
@@ -61,7 +87,9 @@ Options:
                        last chosen in the Varnel window (Visual Studio when
                        none was chosen).
   --json               prints one JSON document instead:
-                       {"regex": ..., "format": ...},
+                       {"regex": ..., "format": ...} (with --examples, and
+                       "ambiguous": [{"example": ..., "position": ...,
+                       "text": ..., "question": ...}, ...]),
                        [{"regex": ..., "description": ...}, ...],
                        {"start": ..., "end": ...} (null when there is no
                        stretch), {"lines": ..., "matches": ...} (with --count;
@@ -71,19 +99,23 @@ Options:
   -h, --help           prints this text.
   -V, --version        prints the version.
   An option's value follows it as the next argument or after "=" (--language
-  NAME, --language=NAME, -l NAME, -lNAME). "--" ends the options: every argument
+  NAME, --language=NAME, -l NAME, -lNAME); the SUFFIX of --in-place only after
+  "=". "--" ends the options: every argument
   after it is a sample or a FILE, even one that begins with "-".
 
-Arguments, files and output are UTF-8. Error messages show control characters,
-backslashes and bytes that are not UTF-8 escaped (\x1b, \\).
+Arguments, sample and example files and output are UTF-8. Error messages show
+control characters, backslashes and bytes that are not UTF-8 escaped (\x1b,
+\\).
 
 Exit status:
   0  done; when rewriting, at least one match was replaced.
   1  when rewriting, nothing matched.
-  2  a usage error, an empty search sample, an argument or a file that is not
-     valid UTF-8, a file that cannot be read, a REGEX or FORMAT that is not
-     valid, a line on which the regular expression gives up (too many steps)
-     or would split a character in two, or output that cannot be written. A
+  2  a usage error, an empty search sample, an argument or a sample or example
+     file that is not valid UTF-8, examples that no rule fits, a file that
+     cannot be read or rewritten, a REGEX or FORMAT that is not valid (placed
+     at a character counted from 1), a line on which the regular expression
+     gives up (too many steps) or would split a character in two, a rewritten
+     line that its encoding cannot hold, or output that cannot be written. A
      closed pipe ends varnel-cli without a message.
 )";
 

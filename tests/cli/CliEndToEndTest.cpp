@@ -330,10 +330,18 @@ TEST_F(CliEndToEndTest, a_closed_pipe_ends_the_rewrite_quietly) {
 TEST_F(CliEndToEndTest, help_explains_every_option) {
     const CliRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);
-    for (const char* option :
-         {"--language", "-l,", "--json", "--suggest", "--select", "--apply", "--regex", "--format",
-          "--count", "--only-matching", "--search-file", "--replace-file", "-h,", "-V,",
-          "--version", "visual-studio", "ecmascript", "UTF-8", "Exit status"}) {
+    for (const char* option : {"--language",    "-l,",
+                               "--json",        "--suggest",
+                               "--select",      "--apply",
+                               "--regex",       "--format",
+                               "--count",       "--only-matching",
+                               "--search-file", "--replace-file",
+                               "--examples",    "--diff",
+                               "--in-place",    "--encoding",
+                               "latin1",        "-h,",
+                               "-V,",           "--version",
+                               "visual-studio", "ecmascript",
+                               "UTF-8",         "Exit status"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(run({"-h"}).out, result.out);
