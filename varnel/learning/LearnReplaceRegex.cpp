@@ -1,5 +1,6 @@
 #include "varnel/learning/LearnReplaceRegex.h"
 
+#include "varnel/common/CharacterNumber.h"
 #include "varnel/common/DBC.h"
 #include "varnel/languages/LanguageFactory.h"
 #include "varnel/learning/FormatPlan.h"
@@ -241,15 +242,20 @@ std::vector<AmbiguousPiece> ambiguities(const Found& found, const std::vector<Ex
         }
         return true;
     };
+    // Counted in characters from 1, as the window and the command line place things.
     const auto input_at = [&](const Source& source) {
-        return decimal(source.span(frame.spans[0]).begin);
+        return L"character " +
+               decimal(character_number(changed[0].search, source.span(frame.spans[0]).begin));
     };
     std::size_t position = frame.outputs[0].begin;
     for (const Segment& segment : found.plan) {
         if (segment.source) {
             const Source& source = *segment.source;
             const std::wstring_view text = source_text(source, frame, changed, 0);
-            const std::vector<Source> others = same_sources(source, frame, changed);
+            std::vector<Source> others = same_sources(source, frame, changed);
+            // Another source at the same place (a word and its first letter) is no alternative.
+            std::erase_if(others,
+                          [&](const Source& other) { return input_at(other) == input_at(source); });
             const bool copied_again =
                 std::count_if(found.plan.begin(), found.plan.end(), [&](const Segment& other) {
                     return other.source == source ||
