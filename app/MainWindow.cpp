@@ -14,7 +14,6 @@
 #include "varnel/suggestions/MakeSuggestions.h"
 
 #include <algorithm>
-#include <limits>
 
 #include <QActionGroup>
 #include <QApplication>
@@ -76,15 +75,13 @@ QLabel* create_label(const QString& text) {
     return label;
 }
 
-QLineEdit* create_sample_box(const char* name) {
-    auto* box = new QLineEdit;
+SampleBox* create_sample_box(const char* name) {
+    auto* box = new SampleBox;
     box->setObjectName(QLatin1String(name));
     box->setFont(monospace_font(sample_font_factor));
     fit_shaping(*box, QStringView());
     QObject::connect(box, &QLineEdit::textChanged, box,
                      [box](const QString& text) { fit_shaping(*box, text); });
-    // Samples are data: the default limit of 32767 characters would cut them silently.
-    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
@@ -215,10 +212,10 @@ void MainWindow::create_controls() {
     apply_button->setObjectName(QStringLiteral("apply_button"));
     apply_button->setEnabled(false);
 
-    connect_handler(search_for_box, &QLineEdit::textChanged,
+    connect_handler(search_for_box, &SampleBox::sample_changed,
                     &MainWindow::on_search_for_text_changed);
     connect_handler(search_for_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
-    connect_handler(replace_with_box, &QLineEdit::textChanged,
+    connect_handler(replace_with_box, &SampleBox::sample_changed,
                     &MainWindow::on_replace_with_text_changed);
     connect_handler(replace_with_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
     connect_handler(make_regex_button, &QPushButton::clicked, &MainWindow::on_make_regex_click);
@@ -360,10 +357,10 @@ void MainWindow::update_menu_language_group(const std::vector<LanguageElementDes
 }
 
 void MainWindow::make_regex() {
-    DBC_PRECONDITION(!search_for_box->text().isEmpty());
+    DBC_PRECONDITION(!search_for_box->sample().isEmpty());
     const AutoWaitCursor wait_cursor;
-    const std::wstring replace = to_wstring(replace_with_box->text());
-    const std::wstring search = to_wstring(search_for_box->text());
+    const std::wstring replace = to_wstring(replace_with_box->sample());
+    const std::wstring search = to_wstring(search_for_box->sample());
     const Language language = settings.get_language();
     making.start(
         run_for(search.size() + replace.size()),
@@ -447,12 +444,12 @@ void MainWindow::check() {
         check_status->clear();
         return;
     }
-    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->text()),
-                        to_wstring(replace_with_box->text()), settings.get_language()});
+    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->sample()),
+                        to_wstring(replace_with_box->sample()), settings.get_language()});
 }
 
 void MainWindow::on_search_for_text_changed() {
-    make_regex_button->setEnabled(!search_for_box->text().isEmpty());
+    make_regex_button->setEnabled(!search_for_box->sample().isEmpty());
     check();
 }
 
@@ -550,7 +547,7 @@ void MainWindow::on_language_menu_click(Language language) {
     making.cancel();
     suggesting.cancel();
     switch_language(language);
-    if (!search_for_box->text().isEmpty()) {
+    if (!search_for_box->sample().isEmpty()) {
         make_regex();
     } else {
         // The boxes keep their texts, now read in the other language.
