@@ -146,7 +146,8 @@ constexpr RichTextBox::Selection caret_at_end{std::wstring::npos, std::wstring::
 
 } // namespace
 
-MainWindow::MainWindow(Settings& settings) : settings(settings), help_launcher(*this) {
+MainWindow::MainWindow(Settings& settings)
+    : settings(settings), help_launcher(*this), support_commands(*this) {
     create_controls();
     setWindowTitle(product_name());
     setWindowIcon(product_icon());
@@ -575,11 +576,11 @@ void MainWindow::on_help() {
 }
 
 void MainWindow::on_email_support_menu_click() {
-    start_email_support();
+    support_commands.email_support();
 }
 
 void MainWindow::on_license_menu_click() {
-    start_file(L"license.html");
+    support_commands.show_license();
 }
 
 void MainWindow::on_about_menu_click() {

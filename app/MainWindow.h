@@ -13,6 +13,7 @@
 #include "app/ResultBoxHistory.h"
 #include "app/RichTextBox.h"
 #include "app/SampleBox.h"
+#include "app/SupportCommands.h"
 #include "varnel/languages/IRegexLanguage.h"
 #include "varnel/languages/LanguageFactory.h"
 #include "varnel/languages/PrettyFormatBlock.h"
@@ -98,6 +99,7 @@ private:
     Settings& settings;
     LanguageFactory language_factory;
     HelpLauncher help_launcher;
+    SupportCommands support_commands;
     SampleBox* search_for_box;
     std::unique_ptr<PasteButton> search_for_paste;
     SampleBox* replace_with_box;
