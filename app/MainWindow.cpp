@@ -289,7 +289,8 @@ QMenuBar* MainWindow::create_menu() {
     auto* bar = new QMenuBar;
     bar->setFont(font());
 
-    language_menu = add_menu(*bar, QStringLiteral("Language"));
+    // Alt and the marked letter open a menu; "T" stays free for a menu of tools.
+    language_menu = add_menu(*bar, QStringLiteral("&Language"));
     language_menu->setObjectName(QStringLiteral("language_menu"));
     auto* language_group = new QActionGroup(language_menu);
     for (const Language language : all_languages) {
@@ -304,14 +305,14 @@ QMenuBar* MainWindow::create_menu() {
         run_event_handler([&] { on_language_menu_click(language_of(*action)); });
     });
 
-    specials_menu = add_menu(*bar, QStringLiteral("Specials"));
+    specials_menu = add_menu(*bar, QStringLiteral("&Specials"));
     specials_menu->setObjectName(QStringLiteral("specials_menu"));
-    characters_menu = add_menu(*bar, QStringLiteral("Characters"));
+    characters_menu = add_menu(*bar, QStringLiteral("&Characters"));
     characters_menu->setObjectName(QStringLiteral("characters_menu"));
-    strings_menu = add_menu(*bar, QStringLiteral("Strings"));
+    strings_menu = add_menu(*bar, QStringLiteral("St&rings"));
     strings_menu->setObjectName(QStringLiteral("strings_menu"));
 
-    QMenu* help_menu = add_menu(*bar, QStringLiteral("Help"));
+    QMenu* help_menu = add_menu(*bar, QStringLiteral("&Help"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
     QAction* help = help_menu->addAction(QStringLiteral("Help"));
     help->setShortcut(QKeySequence::HelpContents);

@@ -97,7 +97,28 @@ private slots:
         for (QAction* entry : ui->window.menuBar()->actions()) {
             menus.append(entry->text());
         }
-        QCOMPARE(menus, (QStringList{"Language", "Specials", "Characters", "Strings", "Help"}));
+        QCOMPARE(menus,
+                 (QStringList{"&Language", "&Specials", "&Characters", "St&rings", "&Help"}));
+    }
+
+    // Alt and a menu's access key open the menu, from the sample box too, which takes no letter.
+    void access_keys_open_the_menus_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Language") << "Language" << int(Qt::Key_L);
+        QTest::newRow("Specials") << "Specials" << int(Qt::Key_S);
+        QTest::newRow("Characters") << "Characters" << int(Qt::Key_C);
+        QTest::newRow("Strings") << "Strings" << int(Qt::Key_R);
+        QTest::newRow("Help") << "Help" << int(Qt::Key_H);
+    }
+    void access_keys_open_the_menus() {
+        QFETCH(QString, menu);
+        QFETCH(int, key);
+        start_window();
+        QTest::keyClick(ui->search_for_box, static_cast<Qt::Key>(key), Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), ui->menu(menu));
+        QCOMPARE(ui->search_for_box->sample(), QString());
+        ui->menu(menu)->close();
     }
 
     void make_button_follows_the_search_text() {

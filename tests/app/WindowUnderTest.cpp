@@ -38,7 +38,8 @@ bool WindowUnderTest::complete() const {
 
 QMenu* WindowUnderTest::menu(const QString& title) const {
     for (QAction* entry : window.menuBar()->actions()) {
-        if (entry->menu() != nullptr && entry->text() == title) {
+        // The title as shown, without the mark of its access key.
+        if (entry->menu() != nullptr && QString(entry->text()).remove(QLatin1Char('&')) == title) {
             return entry->menu();
         }
     }
