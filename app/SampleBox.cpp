@@ -8,9 +8,12 @@
 #include <algorithm>
 #include <limits>
 #include <numeric>
+#include <utility>
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QStyleHints>
 
 namespace varnel {
 
@@ -19,6 +22,11 @@ namespace {
 // Code units the undo steps hold before the oldest go: 16 MiB, a few steps of mebibyte samples,
 // thousands of everyday ones.
 constexpr qsizetype undo_capacity = qsizetype{8} << 20;
+
+// From this many code units the caret stands still. The line edit lays out and shapes its whole
+// line again for every blink, to place the caret and to paint it: with a mebibyte that kept a
+// fifth of a core busy while the window was left alone.
+constexpr qsizetype steady_caret_length = 32768;
 
 // The length of the longest common start of the two texts, up to limit.
 qsizetype common_start(QStringView a, QStringView b, qsizetype limit) {
@@ -41,6 +49,13 @@ SampleBox::SampleBox(QWidget* parent) : QLineEdit(parent) {
             [this](const QString& now) { run_event_handler([&] { on_text_changed(now); }); });
 }
 
+SampleBox::~SampleBox() {
+    // A box that goes with the focus is told of no focus out.
+    if (flash_time) {
+        QGuiApplication::styleHints()->setCursorFlashTime(*flash_time);
+    }
+}
+
 const QString& SampleBox::sample() const {
     return content;
 }
@@ -49,6 +64,7 @@ void SampleBox::set_sample(const QString& sample) {
     remember(false, cursorPosition(), cursorPosition());
     content = sample;
     show_sample(static_cast<int>(content.size()));
+    fit_caret();
     emit sample_changed();
 }
 
@@ -92,6 +108,29 @@ void SampleBox::contextMenuEvent(QContextMenuEvent* event) {
     menu->popup(event->globalPos());
 }
 
+void SampleBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    fit_caret();
+}
+
+void SampleBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    fit_caret();
+}
+
+void SampleBox::fit_caret() {
+    // Only the box with the focus shows a caret, so the application's setting is the box's while
+    // it has it.
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const bool steady = hasFocus() && content.size() >= steady_caret_length;
+    if (steady && !flash_time) {
+        flash_time = hints->cursorFlashTime();
+        hints->setCursorFlashTime(0);
+    } else if (!steady && flash_time) {
+        hints->setCursorFlashTime(*std::exchange(flash_time, std::nullopt));
+    }
+}
+
 void SampleBox::on_text_changed(const QString& now) {
     if (showing) {
         return;
@@ -115,6 +154,7 @@ void SampleBox::on_text_changed(const QString& now) {
         show_sample(static_cast<int>(caret));
     }
     DBC_POSTCONDITION(shown.size() == content.size());
+    fit_caret();
     emit sample_changed();
 }
 
@@ -154,6 +194,7 @@ void SampleBox::go_to(std::vector<Step>& from, std::vector<Step>& to) {
     from.pop_back();
     typing_end = -1;
     show_sample(caret);
+    fit_caret();
     emit sample_changed();
 }
 

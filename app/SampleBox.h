@@ -6,6 +6,7 @@
 // go through the box's own steps of samples: the line edit's would put stand-ins back in place of
 // the units they stood for.
 
+#include <optional>
 #include <vector>
 
 #include <QLineEdit>
@@ -18,6 +19,9 @@ class SampleBox : public QLineEdit {
 
 public:
     explicit SampleBox(QWidget* parent = nullptr);
+    ~SampleBox() override;
+    SampleBox(const SampleBox&) = delete;
+    SampleBox& operator=(const SampleBox&) = delete;
 
     const QString& sample() const;
     // Replaces the whole sample, as one step to undo, and puts the caret at its end.
@@ -33,6 +37,8 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Step {
@@ -46,6 +52,9 @@ private:
     void remember(bool typed, int start, int end);
     void show_sample(int caret);
     void go_to(std::vector<Step>& from, std::vector<Step>& to);
+    // Holds the caret still while the box has the focus and a long sample, lets it blink again
+    // otherwise.
+    void fit_caret();
 
     QString content;
     // The line as the line edit holds it: content with its stand-ins.
@@ -56,6 +65,8 @@ private:
     int typing_end = -1;
     // True while the box sets the line edit's text itself.
     bool showing = false;
+    // The application's caret flash time while the box holds its caret still; none while it blinks.
+    std::optional<int> flash_time;
 };
 
 } // namespace varnel

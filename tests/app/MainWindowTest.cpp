@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QStyledItemDelegate>
 #include <QTest>
 #include <QTextBrowser>
@@ -806,6 +807,22 @@ private slots:
         QCOMPARE(ui->check_line(), QString());
         QTRY_COMPARE(ui->check_line(),
                      QStringLiteral("\u2205 The regular expression does not match Search for"));
+    }
+
+    // The line edit lays out its whole line for each blink of the caret; with a long sample the
+    // caret stands still while the box has the focus, and blinks again in the other boxes.
+    void the_caret_stands_still_in_a_long_sample() {
+        start_window();
+        const int blinking = QGuiApplication::styleHints()->cursorFlashTime();
+        QVERIFY(blinking > 0);
+        ui->search_for_box->setText(long_text());
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+        ui->replace_with_box->setFocus();
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), blinking);
+        ui->search_for_box->setFocus();
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+        ui.reset();
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), blinking);
     }
 
     void extra_space_goes_to_the_boxes_and_the_list() {
