@@ -14,7 +14,6 @@
 #include "varnel/suggestions/MakeSuggestions.h"
 
 #include <algorithm>
-#include <limits>
 
 #include <QActionGroup>
 #include <QApplication>
@@ -76,15 +75,13 @@ QLabel* create_label(const QString& text) {
     return label;
 }
 
-QLineEdit* create_sample_box(const char* name) {
-    auto* box = new QLineEdit;
+SampleBox* create_sample_box(const char* name) {
+    auto* box = new SampleBox;
     box->setObjectName(QLatin1String(name));
     box->setFont(monospace_font(sample_font_factor));
     fit_shaping(*box, QStringView());
     QObject::connect(box, &QLineEdit::textChanged, box,
                      [box](const QString& text) { fit_shaping(*box, text); });
-    // Samples are data: the default limit of 32767 characters would cut them silently.
-    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
@@ -149,7 +146,8 @@ constexpr RichTextBox::Selection caret_at_end{std::wstring::npos, std::wstring::
 
 } // namespace
 
-MainWindow::MainWindow(Settings& settings) : settings(settings), help_launcher(*this) {
+MainWindow::MainWindow(Settings& settings)
+    : settings(settings), help_launcher(*this), support_commands(*this) {
     create_controls();
     setWindowTitle(product_name());
     setWindowIcon(product_icon());
@@ -215,10 +213,10 @@ void MainWindow::create_controls() {
     apply_button->setObjectName(QStringLiteral("apply_button"));
     apply_button->setEnabled(false);
 
-    connect_handler(search_for_box, &QLineEdit::textChanged,
+    connect_handler(search_for_box, &SampleBox::sample_changed,
                     &MainWindow::on_search_for_text_changed);
     connect_handler(search_for_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
-    connect_handler(replace_with_box, &QLineEdit::textChanged,
+    connect_handler(replace_with_box, &SampleBox::sample_changed,
                     &MainWindow::on_replace_with_text_changed);
     connect_handler(replace_with_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
     connect_handler(make_regex_button, &QPushButton::clicked, &MainWindow::on_make_regex_click);
@@ -291,7 +289,8 @@ QMenuBar* MainWindow::create_menu() {
     auto* bar = new QMenuBar;
     bar->setFont(font());
 
-    language_menu = add_menu(*bar, QStringLiteral("Language"));
+    // Alt and the marked letter open a menu; "T" stays free for a menu of tools.
+    language_menu = add_menu(*bar, QStringLiteral("&Language"));
     language_menu->setObjectName(QStringLiteral("language_menu"));
     auto* language_group = new QActionGroup(language_menu);
     for (const Language language : all_languages) {
@@ -306,20 +305,20 @@ QMenuBar* MainWindow::create_menu() {
         run_event_handler([&] { on_language_menu_click(language_of(*action)); });
     });
 
-    specials_menu = add_menu(*bar, QStringLiteral("Specials"));
+    specials_menu = add_menu(*bar, QStringLiteral("&Specials"));
     specials_menu->setObjectName(QStringLiteral("specials_menu"));
-    characters_menu = add_menu(*bar, QStringLiteral("Characters"));
+    characters_menu = add_menu(*bar, QStringLiteral("&Characters"));
     characters_menu->setObjectName(QStringLiteral("characters_menu"));
-    strings_menu = add_menu(*bar, QStringLiteral("Strings"));
+    strings_menu = add_menu(*bar, QStringLiteral("St&rings"));
     strings_menu->setObjectName(QStringLiteral("strings_menu"));
 
-    QMenu* tools_menu = add_menu(*bar, QStringLiteral("Tools"));
+    QMenu* tools_menu = add_menu(*bar, QStringLiteral("&Tools"));
     tools_menu->setObjectName(QStringLiteral("tools_menu"));
     QAction* try_on_text = tools_menu->addAction(QStringLiteral("Try on Text…"));
     try_on_text->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     connect_handler(try_on_text, &QAction::triggered, &MainWindow::on_try_on_text);
 
-    QMenu* help_menu = add_menu(*bar, QStringLiteral("Help"));
+    QMenu* help_menu = add_menu(*bar, QStringLiteral("&Help"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
     QAction* help = help_menu->addAction(QStringLiteral("Help"));
     help->setShortcut(QKeySequence::HelpContents);
@@ -366,10 +365,10 @@ void MainWindow::update_menu_language_group(const std::vector<LanguageElementDes
 }
 
 void MainWindow::make_regex() {
-    DBC_PRECONDITION(!search_for_box->text().isEmpty());
+    DBC_PRECONDITION(!search_for_box->sample().isEmpty());
     const AutoWaitCursor wait_cursor;
-    const std::wstring replace = to_wstring(replace_with_box->text());
-    const std::wstring search = to_wstring(search_for_box->text());
+    const std::wstring replace = to_wstring(replace_with_box->sample());
+    const std::wstring search = to_wstring(search_for_box->sample());
     const Language language = settings.get_language();
     making.start(
         run_for(search.size() + replace.size()),
@@ -461,12 +460,12 @@ void MainWindow::check() {
         check_status->clear();
         return;
     }
-    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->text()),
-                        to_wstring(replace_with_box->text()), settings.get_language()});
+    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->sample()),
+                        to_wstring(replace_with_box->sample()), settings.get_language()});
 }
 
 void MainWindow::on_search_for_text_changed() {
-    make_regex_button->setEnabled(!search_for_box->text().isEmpty());
+    make_regex_button->setEnabled(!search_for_box->sample().isEmpty());
     check();
 }
 
@@ -564,7 +563,7 @@ void MainWindow::on_language_menu_click(Language language) {
     making.cancel();
     suggesting.cancel();
     switch_language(language);
-    if (!search_for_box->text().isEmpty()) {
+    if (!search_for_box->sample().isEmpty()) {
         make_regex();
     } else {
         // The boxes keep their texts, now read in the other language.
@@ -592,11 +591,11 @@ void MainWindow::on_help() {
 }
 
 void MainWindow::on_email_support_menu_click() {
-    start_email_support();
+    support_commands.email_support();
 }
 
 void MainWindow::on_license_menu_click() {
-    start_file(L"license.html");
+    support_commands.show_license();
 }
 
 void MainWindow::on_about_menu_click() {

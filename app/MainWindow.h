@@ -13,6 +13,8 @@
 #include "app/PreviewWindow.h"
 #include "app/ResultBoxHistory.h"
 #include "app/RichTextBox.h"
+#include "app/SampleBox.h"
+#include "app/SupportCommands.h"
 #include "varnel/languages/IRegexLanguage.h"
 #include "varnel/languages/LanguageFactory.h"
 #include "varnel/languages/PrettyFormatBlock.h"
@@ -23,7 +25,6 @@
 #include <string>
 #include <vector>
 
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -101,9 +102,10 @@ private:
     Settings& settings;
     LanguageFactory language_factory;
     HelpLauncher help_launcher;
-    QLineEdit* search_for_box;
+    SupportCommands support_commands;
+    SampleBox* search_for_box;
     std::unique_ptr<PasteButton> search_for_paste;
-    QLineEdit* replace_with_box;
+    SampleBox* replace_with_box;
     std::unique_ptr<PasteButton> replace_with_paste;
     QPushButton* make_regex_button;
     RichTextBox* regex_box;

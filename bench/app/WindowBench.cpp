@@ -12,18 +12,21 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <locale>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
@@ -335,6 +338,35 @@ void BM_SampleKeystroke(benchmark::State& state) {
     }
 }
 
+// A second of the window left alone with the caret at the end of a long search sample, the window
+// active: what the caret's blinking and anything else on a timer cost. "cpu_percent" is the
+// window thread's CPU time over the wall time.
+void BM_IdleWithSample(benchmark::State& state) {
+    Window ui;
+    ui.search_for_box->setText(
+        to_qstring(make_samples(static_cast<std::size_t>(state.range(0))).search));
+    ui.window.activateWindow();
+    ui.search_for_box->setFocus();
+    ui.settle();
+    const auto thread_time = [] {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+    };
+    std::chrono::duration<double> cpu{};
+    std::chrono::duration<double> wall{};
+    for (auto _ : state) {
+        const auto cpu_start = thread_time();
+        const auto start = std::chrono::steady_clock::now();
+        QEventLoop second;
+        QTimer::singleShot(1000, &second, &QEventLoop::quit);
+        second.exec();
+        wall += std::chrono::steady_clock::now() - start;
+        cpu += thread_time() - cpu_start;
+    }
+    state.counters["cpu_percent"] = 100 * cpu / wall;
+}
+
 // A selection change that refills the suggestions, until they are shown: a few words in the
 // middle of the regex, or nearly all of a regex without groups, where the list shows a suggestion
 // as long as the selection. The selection runs from space to space, so it holds whole escapes.
@@ -374,6 +406,7 @@ BENCHMARK(BM_Keystroke)
 BENCHMARK(BM_KeystrokeInMadeRegex)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectAllInMadeRegex)->Arg(1 << 20)->Iterations(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SampleKeystroke)->Arg(2000)->Arg(100000)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IdleWithSample)->Arg(1 << 20)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectionChange)->ArgsProduct({{2000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 // Lines of words, numbers and punctuation, 60 code units long or a little more, size in all.
