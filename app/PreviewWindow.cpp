@@ -2,6 +2,7 @@
 
 #include "app/BusyStatus.h"
 #include "app/HighlightDelegate.h"
+#include "app/PlaceWindow.h"
 #include "app/RunEventHandler.h"
 #include "varnel/common/DBC.h"
 #include "varnel/settings/QStringConversion.h"
@@ -76,7 +77,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
       hint_label(new QLabel), counts_label(new QLabel), busy_status(new BusyStatus) {
     setWindowTitle(QStringLiteral("Try on text"));
     setAcceptDrops(true);
-    resize(900, 600);
+    place_when_first_shown(*this, QSize(900, 600));
 
     lines_view->setObjectName(QStringLiteral("lines_view"));
     lines_view->setModel(&model);

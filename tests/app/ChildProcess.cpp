@@ -4,6 +4,7 @@
 #include "app/BackgroundJob.h"
 #include "app/HelpViewer.h"
 #include "app/MainWindow.h"
+#include "app/PreviewWindow.h"
 #include "app/StartFile.h"
 #include "app/SupportCommands.h"
 #include "app/UnhandledException.h"
@@ -76,6 +77,7 @@ int window_placement() {
     const std::pair<const char*, std::function<QWidget*()>> others[] = {
         {"help", [&] { return new HelpViewer(std::move(*help), window); }},
         {"about", [&] { return new AboutDialog(window); }},
+        {"preview", [&] { return new PreviewWindow(&window); }},
         {"license",
          [&] {
              nothing_starts.show_license();

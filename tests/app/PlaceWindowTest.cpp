@@ -89,7 +89,7 @@ private slots:
             run_child_process(QStringLiteral("--child-window-placement"), environment);
         QCOMPARE(child.exit_code, 0);
         const QList<QByteArray> lines = child.output.trimmed().split('\n');
-        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines.size(), 8);
         const auto rect_of = [](const QByteArray& line) {
             const QList<QByteArray> numbers = line.split(' ');
             return QRect(numbers.value(1).toInt(), numbers.value(2).toInt(),
@@ -99,7 +99,8 @@ private slots:
         const QRect screen = rect_of(lines.at(0));
         QCOMPARE(screen, QRect(0, 0, 1280, 800));
         QCOMPARE(rect_of(lines.at(1)).size(), size * scale.toInt());
-        // The main window, the help window, About, the licence and the support address.
+        // The main window, the help window, About, the preview, the licence and the support
+        // address.
         for (const QByteArray& frame : lines.mid(2)) {
             QVERIFY2(screen.contains(rect_of(frame)), frame.constData());
         }
