@@ -45,7 +45,7 @@ std::vector<Token> changed_tokens(const std::vector<Token>& all, const Example& 
 
 FrameMaker::FrameMaker(const std::vector<Example>& examples, Reach reach, Grain grain,
                        const CharacterKinds& kinds)
-    : examples(examples), kinds(kinds), reach(reach) {
+    : examples(examples), kinds(kinds) {
     DBC_PRECONDITION(!examples.empty());
     bool all_whole = true;
     for (const Example& example : examples) {
