@@ -101,14 +101,14 @@ private slots:
         QTest::addColumn<QString>("wanted");       // empty: the line must stay as it is
         QTest::addColumn<QStringList>("verdicts"); // after learning; empty: refused
         QTest::newRow("a wrong line should become")
-            << "Nancy FreeHafer"
-            << "Nancy"
-            << "Nancy FreeHafer\nAndrew Cencici\nJan Kotas" << 1 << "Andrew"
+            << "Mary Somerville"
+            << "Mary"
+            << "Mary Somerville\nSofia Kovalevskaya\nEmmy Noether" << 1 << "Sofia"
             << QStringList{"\u2713 right", "\u2713 right", "changed"};
-        QTest::newRow("a line must stay") << "Inc. Trucking"
-                                          << "Trucking"
-                                          << "Inc. Trucking\nNew. Truck" << 1 << ""
-                                          << QStringList{"\u2713 right", "\u2713 right"};
+        QTest::newRow("a line must stay")
+            << "Ltd. Shipping"
+            << "Shipping"
+            << "Ltd. Shipping\nNew. Ship" << 1 << "" << QStringList{"\u2713 right", "\u2713 right"};
         QTest::newRow("the sample's line must stay: refused")
             << "a-b"
             << "b"
@@ -146,11 +146,11 @@ private slots:
     }
 
     void undo_takes_back_a_learned_rule() {
-        ui->make("Nancy FreeHafer", "Nancy");
+        ui->make("Mary Somerville", "Mary");
         const QString made = WindowUnderTest::text(*ui->regex_box);
         open_preview();
-        paste("Nancy FreeHafer\nAndrew Cencici");
-        teach(1, "Andrew");
+        paste("Mary Somerville\nSofia Kovalevskaya");
+        teach(1, "Sofia");
         QTRY_VERIFY(WindowUnderTest::text(*ui->regex_box) != made);
         const QString learned = WindowUnderTest::text(*ui->regex_box);
         QTest::keyClick(ui->regex_box, Qt::Key_Z, Qt::ControlModifier);
