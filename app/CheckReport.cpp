@@ -1,5 +1,6 @@
 #include "app/CheckReport.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 
 #include <algorithm>
@@ -11,14 +12,6 @@ namespace {
 // Beyond this many code units, a text that comes out is cut: the status line shows far less, and
 // the label's width is measured on all it is given.
 constexpr std::size_t quoted_length = 300;
-
-bool is_high_surrogate(wchar_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool is_low_surrogate(wchar_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
 
 // The number, from 1, of the character at a code-unit offset of the text.
 std::size_t character_number(const std::wstring& text, std::size_t offset) {

@@ -1,5 +1,6 @@
 #include "varnel/core/PartedStrings.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 
 #include <algorithm>
@@ -27,14 +28,6 @@ const std::wregex& letters_only() {
 
 bool is_alpha(wchar_t c) {
     return std::regex_match(std::wstring(1, c), letters_only());
-}
-
-bool is_high_surrogate(wchar_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool is_low_surrogate(wchar_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
 }
 
 // A piece that starts with the second half of a surrogate pair or ends with the first half would
