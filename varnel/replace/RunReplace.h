@@ -1,9 +1,10 @@
 #pragma once
-// Runs a regular expression and a format string of either language on a text, as the window's
-// live check and the command line's rewriting of files do. Matching is PCRE2's, on the text's
-// UTF-16 code units; each language's regex is translated for it (replace/TranslateECMAScript.h,
-// replace/TranslateVisualStudio.h) and its format is expanded by Varnel (replace/ReplaceFormat.h).
-// Every outcome, a bad regex or format included, is a value.
+// Runs a regular expression and a format string of any language on a text, as the window's live
+// check and the command line's rewriting of files do. The regex and the format are read by the
+// language's own syntax; matching is the pattern layer's (PCRE2, on whole characters: a surrogate
+// pair is one character, and a surrogate without its partner is matched by nothing and left as
+// it is); the format is expanded by Varnel. Every outcome, a bad regex or format included, is a
+// value.
 
 #include "varnel/languages/Language.h"
 
