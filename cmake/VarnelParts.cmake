@@ -13,6 +13,8 @@ set(VARNEL_LINKS_suggestions pattern languages common)
 set(VARNEL_LINKS_replace pattern languages common)
 set(VARNEL_LINKS_learning core replace languages common)
 set(VARNEL_LINKS_settings languages)
+# The one part that compiles and runs patterns on PCRE2, and so the only one to include it.
+set(VARNEL_PCRE2_PART pattern)
 # The parts built on Qt: found only when a front end is built.
 set(VARNEL_QT_PARTS settings)
 

@@ -155,3 +155,31 @@ TEST(TranslationTest, ecmascript_as_the_standard_library_reads_it) {
             << context;
     }
 }
+
+// Both languages match whole characters: a surrogate pair is one character, in the regex as in the
+// text, and a surrogate without its partner in the text is matched by nothing and left as it is.
+TEST(TranslationTest, whole_characters) {
+    const std::wstring smile = L"\xD83D\xDE00";
+    const std::wstring grin = L"\xD83D\xDE01";
+    const struct : Case {
+        Language language;
+    } cases[] = {
+        {{L".", L"a" + smile, L"<a><" + smile + L">"}, Language::ECMAScript},
+        {{L"[^a]", L"a" + smile, L"a<" + smile + L">"}, Language::ECMAScript},
+        {{L"\\W", smile, L"<" + smile + L">"}, Language::ECMAScript},
+        {{L"\\uD83D\\uDE00+", smile + smile, L"<" + smile + smile + L">"}, Language::ECMAScript},
+        {{L"[" + smile + L"-" + grin + L"]", L"a" + grin, L"a<" + grin + L">"},
+         Language::ECMAScript},
+        {{L"\\uD83D", smile, L"no match"}, Language::ECMAScript},
+        {{L"[\\uD800-\\uDFFF]", smile, L"no match"}, Language::ECMAScript},
+        {{L".", L"a\xD83Db", L"<a>\xD83D<b>"}, Language::ECMAScript},
+        {{L"[^x]+", L"a\xDC80b\xDE00", L"<a>\xDC80<b>\xDE00"}, Language::ECMAScript},
+        {{L"x*", L"\xDC80", L"<>\xDC80<>"}, Language::ECMAScript},
+        {{L".", smile, L"<" + smile + L">"}, Language::VisualStudio},
+        {{L"[^a]+", L"\xDC80b" + smile, L"\xDC80<b" + smile + L">"}, Language::VisualStudio},
+        {{L"a:Wh@b", L"a\xDC80b ab", L"a\xDC80b <ab>"}, Language::VisualStudio},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(marked(c.regex, c.text, c.language), c.marked) << testing::PrintToString(c.regex);
+    }
+}
