@@ -172,12 +172,30 @@ TEST(TranslationTest, whole_characters) {
          Language::ECMAScript},
         {{L"\\uD83D", smile, L"no match"}, Language::ECMAScript},
         {{L"[\\uD800-\\uDFFF]", smile, L"no match"}, Language::ECMAScript},
-        {{L".", L"a\xD83Db", L"<a>\xD83D<b>"}, Language::ECMAScript},
-        {{L"[^x]+", L"a\xDC80b\xDE00", L"<a>\xDC80<b>\xDE00"}, Language::ECMAScript},
+        {{L".",
+          L"a\xD83D"
+          L"b",
+          L"<a>\xD83D<b>"},
+         Language::ECMAScript},
+        {{L"[^x]+",
+          L"a\xDC80"
+          L"b\xDE00",
+          L"<a>\xDC80<b>\xDE00"},
+         Language::ECMAScript},
         {{L"x*", L"\xDC80", L"<>\xDC80<>"}, Language::ECMAScript},
         {{L".", smile, L"<" + smile + L">"}, Language::VisualStudio},
-        {{L"[^a]+", L"\xDC80b" + smile, L"\xDC80<b" + smile + L">"}, Language::VisualStudio},
-        {{L"a:Wh@b", L"a\xDC80b ab", L"a\xDC80b <ab>"}, Language::VisualStudio},
+        {{L"[^a]+",
+          L"\xDC80"
+          L"b" +
+              smile,
+          L"\xDC80<b" + smile + L">"},
+         Language::VisualStudio},
+        {{L"a:Wh@b",
+          L"a\xDC80"
+          L"b ab",
+          L"a\xDC80"
+          L"b <ab>"},
+         Language::VisualStudio},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(marked(c.regex, c.text, c.language), c.marked) << testing::PrintToString(c.regex);
