@@ -7,8 +7,8 @@
 
 namespace varnel {
 
-std::variant<CompiledRegex, RegexProblem> compile_regex(const std::wstring& regex,
-                                                        const IRegexSyntax& syntax) {
+std::variant<CompiledRegex, RegexProblem>
+compile_regex(const std::wstring& regex, const IRegexSyntax& syntax, bool machine_code) {
     using Kind = RegexProblem::Kind;
     Pcre2Writer writer(Pcre2Writer::Mode::Characters, LocaleClasses::of(std::locale()));
     if (const auto error = syntax.read_regex(regex, writer)) {
@@ -19,7 +19,7 @@ std::variant<CompiledRegex, RegexProblem> compile_regex(const std::wstring& rege
     // A back reference to a group that took no part fails to match, as in the standard library.
     const std::uint32_t options =
         PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALLOW_EMPTY_CLASS | PCRE2_DOLLAR_ENDONLY;
-    const auto compiled = Pcre2Code::compile(written->pattern, options, true);
+    const auto compiled = Pcre2Code::compile(written->pattern, options, machine_code);
     if (const auto* code = std::get_if<std::shared_ptr<const Pcre2Code>>(&compiled)) {
         return CompiledRegex{std::make_shared<const Pcre2Matcher>(*code, written->groups),
                              written->groups};
@@ -27,12 +27,8 @@ std::variant<CompiledRegex, RegexProblem> compile_regex(const std::wstring& rege
     const auto& failure = std::get<Pcre2Code::Failure>(compiled);
     const std::wstring message = Pcre2Code::message(failure.error);
     if (failure.error != PCRE2_ERROR_PATTERN_TOO_LARGE) {
-        const std::vector<std::size_t>& offsets = written->source_offsets;
         DBC_CHECK(failure.offset <= written->pattern.size());
-        const std::size_t offset = failure.offset < offsets.size() ? offsets[failure.offset]
-                                   : offsets.empty()               ? 0
-                                                                   : offsets.back();
-        return RegexProblem{Kind::Invalid, message, offset};
+        return RegexProblem{Kind::Invalid, message, written->source_offset(failure.offset)};
     }
     if (written->literal && !written->literal->text.empty()) {
         return CompiledRegex{std::make_shared<const LiteralMatcher>(*written->literal),

@@ -26,8 +26,11 @@ struct RegexProblem {
     std::size_t offset; // Invalid: in the regex, in code units
 };
 
+// With machine_code, PCRE2's JIT compiles the pattern too: it searches long texts several times
+// faster than the interpreter, but compiling a class of every letter of the locale takes longer
+// than the interpreter takes to search a few short texts.
 // Precondition: every element of regex is a UTF-16 code unit (at most 0xFFFF).
-std::variant<CompiledRegex, RegexProblem> compile_regex(const std::wstring& regex,
-                                                        const IRegexSyntax& syntax);
+std::variant<CompiledRegex, RegexProblem>
+compile_regex(const std::wstring& regex, const IRegexSyntax& syntax, bool machine_code);
 
 } // namespace varnel

@@ -18,7 +18,8 @@ constexpr char32_t last_code_point = 0x10FFFF;
 constexpr std::size_t first_class_code = 128;
 
 std::u16string pcre2_literal(char32_t unit) {
-    if (is_ascii_letter(unit) || is_ascii_digit(unit)) {
+    if (is_ascii_letter(unit) || is_ascii_digit(unit) ||
+        (unit >= 128 && unit <= 0xFFFF && !is_surrogate(unit))) {
         return std::u16string(1, static_cast<char16_t>(unit));
     }
     static const char16_t hex_digits[] = u"0123456789abcdef";
@@ -114,9 +115,18 @@ Pcre2Writer::Pcre2Writer(Mode mode, std::shared_ptr<const LocaleClasses> classes
     DBC_PRECONDITION(mode == Mode::Characters || this->classes->codes_usable());
 }
 
+std::size_t Pcre2Pattern::source_offset(std::size_t offset) const {
+    const auto after = std::upper_bound(
+        sources.begin(), sources.end(), offset,
+        [](std::size_t at, const Source& source) { return at < source.pattern_begin; });
+    return after == sources.begin() ? 0 : std::prev(after)->offset;
+}
+
 void Pcre2Writer::append(std::u16string_view pcre2, std::size_t offset) {
+    if (result.sources.empty() || result.sources.back().offset != offset) {
+        result.sources.push_back({result.pattern.size(), offset});
+    }
     result.pattern += pcre2;
-    result.source_offsets.insert(result.source_offsets.end(), pcre2.size(), offset);
 }
 
 void Pcre2Writer::atom(std::u16string_view pcre2, std::size_t offset) {
@@ -281,10 +291,15 @@ bool Pcre2Writer::repeat(const Repeat& repeat, std::size_t offset) {
     if (repeated) {
         // PCRE2 would read a second quantifier as possessive or refuse it.
         const std::size_t begin = *item_begin;
-        const std::size_t item_offset = result.source_offsets[begin];
+        const std::size_t item_offset = result.source_offset(begin);
         result.pattern.insert(begin, u"(?:");
-        result.source_offsets.insert(result.source_offsets.begin() + static_cast<long>(begin), 3,
-                                     item_offset);
+        auto source = std::lower_bound(
+            result.sources.begin(), result.sources.end(), begin,
+            [](const Pcre2Pattern::Source& run, std::size_t at) { return run.pattern_begin < at; });
+        for (auto later = source; later != result.sources.end(); ++later) {
+            later->pattern_begin += 3;
+        }
+        result.sources.insert(source, {begin, item_offset});
         append(u")", offset);
     }
     append(repeat_text(repeat), offset);

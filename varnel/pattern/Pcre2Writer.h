@@ -4,8 +4,10 @@
 // the number of capturing groups, and, for a regex that is plain text with groups (what the
 // inference writes), that text.
 //
-// Every literal is written as a hexadecimal escape unless it is an ASCII letter or digit, so no
-// character of the user's regex reaches PCRE2 with a meaning PCRE2 would give it. Capturing groups
+// Every ASCII literal is written as a hexadecimal escape unless it is a letter or a digit, so no
+// character of the user's regex reaches PCRE2 with a meaning PCRE2 would give it; a character of
+// the Basic Multilingual Plane from 128 up has none and is written as it is, which keeps a class of
+// the locale's letters a few thousand code units long. Capturing groups
 // are the user's only: everything else is written without capturing, so group numbers agree.
 // Classes of the locale are written out as their members, under the locale of LocaleClasses.
 //
@@ -37,10 +39,19 @@ struct LiteralRegex {
 
 struct Pcre2Pattern {
     std::u16string pattern;
-    // For each code unit of pattern: the offset in the user's regex it was written for.
-    std::vector<std::size_t> source_offsets;
     unsigned groups = 0;
     std::optional<LiteralRegex> literal;
+
+    // The offset in the user's regex that the code unit at offset in pattern was written for (the
+    // last one's for an offset at or past the end).
+    std::size_t source_offset(std::size_t offset) const;
+
+    // Where each piece written for one offset of the user's regex begins in pattern, in order.
+    struct Source {
+        std::size_t pattern_begin;
+        std::size_t offset;
+    };
+    std::vector<Source> sources;
 };
 
 class Pcre2Writer : public IRegexBuilder {

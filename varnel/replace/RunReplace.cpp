@@ -49,10 +49,11 @@ const std::u16string& units_of(const std::wstring& text) {
 
 } // namespace
 
-Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language)
+Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language,
+                   Texts texts)
     : format(std::make_shared<const ReplaceFormat>(format, syntax_of(language))) {
     DBC_PRECONDITION(code_units(regex) && code_units(format));
-    auto compiled = compile_regex(regex, syntax_of(language));
+    auto compiled = compile_regex(regex, syntax_of(language), texts == Texts::AnyLength);
     if (const auto* problem_found = std::get_if<RegexProblem>(&compiled)) {
         failure = problem(problem_found->kind == RegexProblem::Kind::Invalid ? Status::InvalidRegex
                                                                              : Status::TooComplex,

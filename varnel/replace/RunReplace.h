@@ -34,8 +34,14 @@ struct ReplaceOutcome {
 // serves several threads at once, each on texts of its own; copies share the compiled regex.
 class Replacer {
 public:
+    // What the replacer is for: texts of any length, or a few short texts, such as a rule checked
+    // against examples, which PCRE2's interpreter searches sooner than its JIT could compile the
+    // regex to machine code. The outcomes are the same.
+    enum class Texts { AnyLength, FewShort };
+
     // Precondition: every element of regex and format is a UTF-16 code unit (at most 0xFFFF).
-    Replacer(const std::wstring& regex, const std::wstring& format, Language language);
+    Replacer(const std::wstring& regex, const std::wstring& format, Language language,
+             Texts texts = Texts::AnyLength);
 
     // InvalidRegex or InvalidFormat when the regex or the format cannot be used, TooComplex when
     // the regex is too large for PCRE2 to compile; empty otherwise. The replacing operations then
