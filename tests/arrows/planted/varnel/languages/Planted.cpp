@@ -1,5 +1,6 @@
 // Forbidden includes: the languages may not reach the core, nor run PCRE2.
 #include "varnel/core/ReplaceRegex.h"
+
 #include <pcre2.h>
 
 namespace varnel {}
