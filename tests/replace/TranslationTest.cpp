@@ -87,6 +87,10 @@ TEST(TranslationTest, visual_studio_constructs) {
         {L":h", L"x0fFg", L"x<0fF>g"},
         {L":n", L"v 3.14 .5 5.", L"v <3.14> <.5> <5.>"},
         {L":z+", L"12", L"<12>"},
+        // A class that stands for a string is one item: a quantifier repeats the string.
+        {L":z+1", L"121", L"<121>"},
+        {L":z*", L"a12", L"<>a<12><>"},
+        {L":w@", L"ab", L"<><ab><>"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(marked(c.regex, c.text, Language::VisualStudio), c.marked)
