@@ -1,6 +1,7 @@
 #include "app/CheckReport.h"
 
 #include "varnel/common/CharacterNumber.h"
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 
 #include <algorithm>
@@ -12,10 +13,6 @@ namespace {
 // Beyond this many code units, a text that comes out is cut: the status line shows far less, and
 // the label's width is measured on all it is given.
 constexpr std::size_t quoted_length = 300;
-
-bool is_high_surrogate(wchar_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
 
 std::wstring quoted(const std::wstring& text) {
     if (text.size() <= quoted_length) {

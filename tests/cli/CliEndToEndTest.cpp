@@ -216,11 +216,6 @@ TEST_F(CliEndToEndTest, failures_exit_with_status_two_and_say_why) {
          "varnel-cli: " + bad +
              ": line 1: the rewritten line holds a character that Latin-1 "
              "cannot hold\n"},
-        {{"-l", "ecmascript", "--regex", "\\uD83D", "--format", "x", emoji},
-         "",
-         "varnel-cli: " + emoji +
-             ": line 2: a match splits a character in two, which UTF-8 cannot hold\n",
-         "ok\n"},
         {{"-l", "ecmascript", "--regex", "(x+x+)+[yz]", "--format", "z", exes},
          "",
          "varnel-cli: " + exes + ": line 2: match limit exceeded\n",
@@ -283,6 +278,28 @@ TEST_F(CliEndToEndTest, rewrites_lines_byte_for_byte) {
         const CliRun result = run(arguments, input_from(c.input));
         EXPECT_EQ(result.status, c.status) << c.arguments.front();
         EXPECT_EQ(result.out, c.out) << c.arguments.front();
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+// A character outside the Basic Multilingual Plane is matched whole, never half of it.
+TEST_F(CliEndToEndTest, matches_whole_characters) {
+    const std::string emoji = file("emoji.log", "ok\n\xF0\x9F\x98\x80\n");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string out;
+        int status;
+    } cases[] = {
+        {{"-l", "ecmascript", "--regex", "^.$", "--format", "<$&>"}, "ok\n<\xF0\x9F\x98\x80>\n", 0},
+        {{"--regex", "[^o]", "--format", "<\\0>"}, "o<k>\n<\xF0\x9F\x98\x80>\n", 0},
+        {{"-l", "ecmascript", "--regex", "\\uD83D", "--format", "x"}, "ok\n\xF0\x9F\x98\x80\n", 1},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back(emoji);
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments[c.arguments.size() - 3];
+        EXPECT_EQ(result.out, c.out) << c.arguments[c.arguments.size() - 3];
         EXPECT_EQ(result.err, "");
     }
 }

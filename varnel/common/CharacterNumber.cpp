@@ -1,18 +1,12 @@
 #include "varnel/common/CharacterNumber.h"
 
+#include "varnel/common/CodeUnits.h"
+
 #include <algorithm>
 
 namespace varnel {
 
 namespace {
-
-bool is_high_surrogate(wchar_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool is_low_surrogate(wchar_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
 
 bool ends_pair(const std::wstring& text, std::size_t i) {
     return i > 0 && i < text.size() && is_low_surrogate(text[i]) && is_high_surrogate(text[i - 1]);

@@ -1,5 +1,6 @@
 #include "varnel/core/PartedStringsToRegex.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 
 #include <cstddef>
@@ -21,10 +22,6 @@ unsigned find_group_number(const std::vector<StringPart>& parts, unsigned group)
         ++number;
     }
     DBC_UNREACHABLE();
-}
-
-bool is_ascii_digit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
 }
 
 // Whether the format text written after parts[index] begins with a digit. Only a Unique part can

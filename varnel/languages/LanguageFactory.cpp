@@ -3,8 +3,10 @@
 #include "varnel/common/DBC.h"
 #include "varnel/languages/ECMAScriptFormatting.h"
 #include "varnel/languages/ECMAScriptLanguage.h"
+#include "varnel/languages/ECMAScriptSyntax.h"
 #include "varnel/languages/VisualStudioFormatting.h"
 #include "varnel/languages/VisualStudioLanguage.h"
+#include "varnel/languages/VisualStudioSyntax.h"
 
 namespace varnel {
 
@@ -17,8 +19,8 @@ bool is_valid_language(Language language) {
 } // namespace
 
 LanguageFactory::LanguageFactory() {
-    add<VisualStudioLanguage, VisualStudioFormatting>(Language::VisualStudio);
-    add<ECMAScriptLanguage, ECMAScriptFormatting>(Language::ECMAScript);
+    add<VisualStudioLanguage, VisualStudioFormatting, VisualStudioSyntax>(Language::VisualStudio);
+    add<ECMAScriptLanguage, ECMAScriptFormatting, ECMAScriptSyntax>(Language::ECMAScript);
 }
 
 const IRegexLanguage& LanguageFactory::regex_language(Language language) const {
@@ -29,6 +31,11 @@ const IRegexLanguage& LanguageFactory::regex_language(Language language) const {
 const IRegexFormatting& LanguageFactory::regex_formatting(Language language) const {
     DBC_PRECONDITION(is_valid_language(language));
     return *formatting_map.at(language);
+}
+
+const IRegexSyntax& LanguageFactory::regex_syntax(Language language) const {
+    DBC_PRECONDITION(is_valid_language(language));
+    return *syntax_map.at(language);
 }
 
 std::shared_ptr<IRegexLanguage> LanguageFactory::regex_language_ptr(Language language) const {

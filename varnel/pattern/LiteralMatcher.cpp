@@ -1,4 +1,4 @@
-#include "varnel/replace/LiteralMatcher.h"
+#include "varnel/pattern/LiteralMatcher.h"
 
 #include "varnel/common/DBC.h"
 

@@ -1,7 +1,6 @@
 #pragma once
-// Reads a regex of the Visual Studio language, the find-and-replace syntax of the Visual Studio
-// editor as Varnel writes it and as its menus and named patterns offer it, and writes it for
-// PCRE2:
+// The Visual Studio language, the find-and-replace syntax of the Visual Studio editor as Varnel
+// writes it and as its menus and named patterns offer it:
 //
 //   {x}  tagged expression (a capturing group)     (x)   grouping
 //   ~(x) prevents a match of x here                \1-\9 the text a tagged expression matched
@@ -23,12 +22,21 @@
 //
 // Whitespace, letters, digits, punctuation and word characters follow the global locale, as the
 // language's named patterns classify them. A back reference must refer to a tagged expression
-// closed before it.
+// closed before it. A class that stands for a string is one item: a quantifier after it repeats
+// the string.
+//
+// Formats: a backslash and one digit, "\0" the match; "\\" a backslash; a backslash before
+// anything else stands for itself.
 
-#include "varnel/replace/PatternWriter.h"
+#include "varnel/languages/IRegexSyntax.h"
 
 namespace varnel {
 
-Translation translate_visual_studio(const std::wstring& regex);
+class VisualStudioSyntax : public IRegexSyntax {
+public:
+    std::optional<RegexError> read_regex(const std::wstring& regex,
+                                         IRegexBuilder& builder) const override;
+    std::vector<FormatPiece> read_format(const std::wstring& format) const override;
+};
 
 } // namespace varnel

@@ -3,8 +3,8 @@
 // pattern into at most 64K code units (the link size of Debian's build), which a regex inferred
 // from a sample of some 30,000 code units or more exceeds; such a regex is found this way.
 
-#include "varnel/replace/IRegexMatcher.h"
-#include "varnel/replace/PatternWriter.h"
+#include "varnel/pattern/IRegexMatcher.h"
+#include "varnel/pattern/Pcre2Writer.h"
 
 #include <functional>
 

@@ -1,10 +1,8 @@
-#include "varnel/replace/Pcre2Matcher.h"
+#include "varnel/pattern/Pcre2Code.h"
 
 #include "varnel/common/DBC.h"
 
-#define PCRE2_CODE_UNIT_WIDTH 16
 #include <new>
-#include <pcre2.h>
 
 namespace varnel {
 
@@ -26,15 +24,8 @@ T* created(T* object) {
     return object;
 }
 
-std::wstring error_message(int code) {
-    PCRE2_UCHAR buffer[256];
-    const int length = pcre2_get_error_message(code, buffer, std::size(buffer));
-    DBC_CHECK(length >= 0);
-    return std::wstring(buffer, buffer + length);
-}
-
 pcre2_compile_context* compile_context() {
-    // CR, LF and CR LF end a line for "^" and "$" at line edges. PCRE2 only reads the context.
+    // PCRE2 only reads the context.
     static pcre2_compile_context* const context = [] {
         pcre2_compile_context* created_context = created(pcre2_compile_context_create(nullptr));
         pcre2_set_newline(created_context, PCRE2_NEWLINE_ANYCRLF);
@@ -85,60 +76,53 @@ PCRE2_SPTR units(const char16_t* text) {
 
 } // namespace
 
-Pcre2Matcher::Pcre2Matcher(pcre2_code* code, unsigned groups)
-    : code(code, pcre2_code_free), groups(groups) {}
-
-std::variant<std::shared_ptr<const Pcre2Matcher>, Pcre2Matcher::Failure>
-Pcre2Matcher::compile(const TranslatedRegex& regex) {
-    // A back reference to a group that took no part fails to match, as in the standard library.
-    const std::uint32_t options =
-        PCRE2_ALLOW_EMPTY_CLASS | (regex.line_anchors ? PCRE2_MULTILINE : PCRE2_DOLLAR_ENDONLY);
+std::variant<std::shared_ptr<const Pcre2Code>, Pcre2Code::Failure>
+Pcre2Code::compile(std::u16string_view pattern, std::uint32_t options, bool jit) {
     int error = 0;
     PCRE2_SIZE error_offset = 0;
-    pcre2_code* code = pcre2_compile(units(regex.pattern.data()), regex.pattern.size(), options,
-                                     &error, &error_offset, compile_context());
+    pcre2_code* code = pcre2_compile(units(pattern.data()), pattern.size(), options, &error,
+                                     &error_offset, compile_context());
     if (code == nullptr) {
-        DBC_CHECK(error_offset <= regex.pattern.size());
-        const std::size_t offset =
-            error_offset < regex.source_offsets.size()
-                ? regex.source_offsets[error_offset]
-                : (regex.source_offsets.empty() ? 0 : regex.source_offsets.back());
-        return Failure{error_message(error), offset, error == PCRE2_ERROR_PATTERN_TOO_LARGE};
+        return Failure{error, error_offset};
     }
-    // Without a JIT (or when it fails) the interpreter runs the same pattern.
-    pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
-    return std::shared_ptr<const Pcre2Matcher>(new Pcre2Matcher(code, regex.groups));
+    if (jit) {
+        pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+    }
+    return std::shared_ptr<const Pcre2Code>(new Pcre2Code(code));
 }
 
-IRegexMatcher::Found Pcre2Matcher::find(std::u16string_view text, std::size_t start,
-                                        bool not_empty_at_start,
-                                        std::vector<std::size_t>& spans) const {
+Pcre2Code::~Pcre2Code() {
+    pcre2_code_free(code);
+}
+
+int Pcre2Code::match(std::u16string_view subject, std::size_t start, std::uint32_t options,
+                     bool longest, unsigned groups, std::vector<std::size_t>& spans) const {
     const std::uint32_t pairs = groups + 1;
     MatchScratch& scratch = MatchScratch::for_this_thread(pairs);
-    const int result = pcre2_match(code.get(), units(text.data()), text.size(), start,
-                                   not_empty_at_start ? PCRE2_NOTEMPTY_ATSTART : 0,
-                                   scratch.match_data(), scratch.context());
-    if (result > 0) {
+    int result = 0;
+    if (longest) {
+        int workspace[1000];
+        result = pcre2_dfa_match(code, units(subject.data()), subject.size(), start, options,
+                                 scratch.match_data(), scratch.context(), workspace,
+                                 std::size(workspace));
+    } else {
+        result = pcre2_match(code, units(subject.data()), subject.size(), start, options,
+                             scratch.match_data(), scratch.context());
+    }
+    if (result >= 0) {
         const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(scratch.match_data());
         // PCRE2_UNSET, for a group that took no part, is the largest size: npos.
         static_assert(PCRE2_UNSET == std::wstring::npos);
         spans.assign(ovector, ovector + 2 * pairs);
-        return {Found::Match, {}};
     }
-    switch (result) {
-    case PCRE2_ERROR_NOMATCH:
-        return {Found::NoMatch, {}};
-    case PCRE2_ERROR_MATCHLIMIT:
-    case PCRE2_ERROR_DEPTHLIMIT:
-    case PCRE2_ERROR_HEAPLIMIT:
-    case PCRE2_ERROR_JIT_STACKLIMIT:
-    case PCRE2_ERROR_NOMEMORY:
-        return {Found::TooComplex, error_message(result)};
-    default:
-        // The match data holds every group (result 0 would say it did not), and the rest are
-        // errors of the call.
-        DBC_UNREACHABLE();
-    }
+    return result;
+}
+
+std::wstring Pcre2Code::message(int error) {
+    PCRE2_UCHAR buffer[256];
+    const int length = pcre2_get_error_message(error, buffer, std::size(buffer));
+    DBC_CHECK(length >= 0);
+    return std::wstring(buffer, buffer + length);
 }
 
 } // namespace varnel

@@ -1,57 +1,43 @@
-#include "varnel/replace/TranslateECMAScript.h"
+#include "varnel/languages/ECMAScriptSyntax.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
-#include "varnel/replace/BracketItems.h"
+#include "varnel/languages/BracketReader.h"
+#include "varnel/languages/FormatText.h"
+
+#include <algorithm>
 
 namespace varnel {
 
 namespace {
 
-using Group = PatternWriter::Group;
+using Group = IRegexBuilder::Group;
+using Assertion = IRegexBuilder::Assertion;
+using Item = CharSet::Item;
 using Step = std::optional<RegexError>;
 
-bool is_digit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
-}
-
-bool is_ascii_letter(wchar_t c) {
-    return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
-}
-
-int hex_value(wchar_t c) {
-    if (is_digit(c)) {
-        return c - L'0';
-    }
-    if (c >= L'a' && c <= L'f') {
-        return c - L'a' + 10;
-    }
-    if (c >= L'A' && c <= L'F') {
-        return c - L'A' + 10;
-    }
-    return -1;
-}
-
-// Line terminators, which "." does not match.
-const CodeUnitRanges line_terminators = {{u'\n', u'\n'}, {u'\r', u'\r'}, {u'\x2028', u'\x2029'}};
+// Everything but the line terminators, which "." does not match.
+const CharSet not_line_terminator = {
+    true, {Item::range(U'\n', U'\n'), Item::range(U'\r', U'\r'), Item::range(0x2028, 0x2029)}};
 
 struct Escape {
     enum Kind { Unit, Class, WordBoundary, NotWordBoundary, BackReference };
     Kind kind;
     char16_t unit;
-    CodeUnitRanges ranges;
+    Item item; // Class
     unsigned number;
 
     static Escape of(Kind kind) { return {kind, 0, {}, 0}; }
     static Escape of_unit(wchar_t unit) { return {Unit, static_cast<char16_t>(unit), {}, 0}; }
-    static Escape of_class(CodeUnitRanges ranges) { return {Class, 0, std::move(ranges), 0}; }
+    static Escape of_class(Item item) { return {Class, 0, item, 0}; }
     static Escape of_back_reference(unsigned number) { return {BackReference, 0, {}, number}; }
 };
 
 class Reader {
 public:
-    explicit Reader(const std::wstring& regex) : regex(regex) {}
+    Reader(const std::wstring& regex, IRegexBuilder& builder) : regex(regex), builder(builder) {}
 
-    Translation read() &&;
+    Step read() &&;
 
 private:
     bool at(wchar_t c) const { return i < regex.size() && regex[i] == c; }
@@ -61,14 +47,14 @@ private:
     Step read_group();
     BracketRead read_bracket_member();
     Step read_interval();
-    Step read_quantifier(std::u16string quantifier, std::size_t begin);
+    Step read_quantifier(IRegexBuilder::Repeat repeat, std::size_t begin);
 
     const std::wstring& regex;
+    IRegexBuilder& builder;
     std::size_t i = 0;
-    PatternWriter writer;
 };
 
-Translation Reader::read() && {
+Step Reader::read() && {
     while (i < regex.size()) {
         const std::size_t begin = i;
         const wchar_t c = regex[i];
@@ -81,14 +67,14 @@ Translation Reader::read() && {
             step = read_group();
             break;
         case L')':
-            if (!writer.innermost_group()) {
+            if (!builder.innermost_group()) {
                 return RegexError{L"unmatched )", begin};
             }
-            writer.close_group(begin);
+            builder.close_group(begin);
             ++i;
             break;
         case L'[':
-            step = write_bracket(regex, i, writer, [this] { return read_bracket_member(); });
+            step = read_bracket(regex, i, builder, [this] { return read_bracket_member(); });
             break;
         case L'{':
             step = read_interval();
@@ -97,42 +83,44 @@ Translation Reader::read() && {
         case L'+':
         case L'?':
             ++i;
-            step = read_quantifier(std::u16string(1, static_cast<char16_t>(c)), begin);
+            step = read_quantifier(
+                {c == L'+' ? 1ul : 0ul, c == L'?' ? std::optional<unsigned long>(1) : std::nullopt},
+                begin);
             break;
         case L'|':
-            writer.alternative(begin);
+            builder.alternative(begin);
             ++i;
             break;
         case L'.':
-            writer.atom(pcre2_class(line_terminators, true), begin);
+            builder.set(not_line_terminator, begin);
             ++i;
             break;
         case L'^':
         case L'$':
-            writer.assertion(std::u16string(1, static_cast<char16_t>(c)), begin);
+            builder.assertion(c == L'^' ? Assertion::TextStart : Assertion::TextEnd, begin);
             ++i;
             break;
         default:
-            writer.literal(static_cast<char16_t>(c), begin);
+            builder.literal(static_cast<char16_t>(c), begin);
             ++i;
         }
         if (step) {
-            return *step;
+            return step;
         }
     }
-    if (const auto open = writer.innermost_group()) {
+    if (const auto open = builder.innermost_group()) {
         return RegexError{L"missing )", open->offset};
     }
-    return std::move(writer).finish(false);
+    return std::nullopt;
 }
 
-// Decimal digits; numbers beyond what PCRE2 takes are kept large enough for PCRE2 to refuse.
+// Decimal digits; numbers beyond what an engine takes are kept large enough for it to refuse.
 std::optional<unsigned long> Reader::read_number() {
-    if (i >= regex.size() || !is_digit(regex[i])) {
+    if (i >= regex.size() || !is_ascii_digit(regex[i])) {
         return std::nullopt;
     }
     unsigned long number = 0;
-    for (; i < regex.size() && is_digit(regex[i]); ++i) {
+    for (; i < regex.size() && is_ascii_digit(regex[i]); ++i) {
         number = std::min(number * 10 + static_cast<unsigned long>(regex[i] - L'0'), 10000000ul);
     }
     return number;
@@ -172,11 +160,11 @@ std::variant<Escape, RegexError> Reader::read_escape(bool in_bracket) {
     case L'S':
     case L'w':
     case L'W': {
-        const bool negated = c == L'D' || c == L'S' || c == L'W';
-        const std::optional<CodeUnitRanges> ranges =
-            locale_class(std::wstring(1, negated ? c - L'A' + L'a' : c));
-        DBC_CHECK(ranges);
-        return Escape::of_class(negated ? complement(*ranges) : *ranges);
+        const bool complement = c == L'D' || c == L'S' || c == L'W';
+        const wchar_t name = complement ? c - L'A' + L'a' : c;
+        const std::optional<LocaleClass> named = locale_class_named(std::wstring_view(&name, 1));
+        DBC_CHECK(named);
+        return Escape::of_class(Item::of_class(*named, complement));
     }
     case L'c':
         if (i >= regex.size() || !is_ascii_letter(regex[i])) {
@@ -188,17 +176,17 @@ std::variant<Escape, RegexError> Reader::read_escape(bool in_bracket) {
         const std::size_t digits = c == L'x' ? 2 : 4;
         unsigned value = 0;
         for (std::size_t n = 0; n < digits; ++n, ++i) {
-            if (i >= regex.size() || hex_value(regex[i]) < 0) {
+            if (i >= regex.size() || hex_digit_value(regex[i]) < 0) {
                 return RegexError{c == L'x' ? L"\\x must be followed by two hexadecimal digits"
                                             : L"\\u must be followed by four hexadecimal digits",
                                   begin};
             }
-            value = value * 16 + static_cast<unsigned>(hex_value(regex[i]));
+            value = value * 16 + static_cast<unsigned>(hex_digit_value(regex[i]));
         }
         return unit(static_cast<wchar_t>(value));
     }
     default:
-        if (!is_digit(c)) {
+        if (!is_ascii_digit(c)) {
             return unit(c);
         }
         if (in_bracket) {
@@ -218,19 +206,19 @@ Step Reader::read_escape_outside() {
     const Escape& escape = std::get<Escape>(read);
     switch (escape.kind) {
     case Escape::Unit:
-        writer.literal(escape.unit, begin);
+        builder.literal(escape.unit, begin);
         break;
     case Escape::Class:
-        writer.atom(pcre2_class(escape.ranges, false), begin);
+        builder.one_of(escape.item.locale_class, escape.item.kind == Item::ClassComplement, begin);
         break;
     case Escape::WordBoundary:
-        writer.assertion(pcre2_word_edge(WordEdge::Boundary), begin);
+        builder.assertion(Assertion::WordBoundary, begin);
         break;
     case Escape::NotWordBoundary:
-        writer.assertion(pcre2_word_edge(WordEdge::NotBoundary), begin);
+        builder.assertion(Assertion::NotWordBoundary, begin);
         break;
     case Escape::BackReference:
-        if (!writer.back_reference(escape.number, begin)) {
+        if (!builder.back_reference(escape.number, begin)) {
             return RegexError{L"a back reference must refer to a group closed before it", begin};
         }
         break;
@@ -245,13 +233,13 @@ Step Reader::read_group() {
         if (kind != L':' && kind != L'=' && kind != L'!') {
             return RegexError{L"(? must be followed by :, = or !", begin};
         }
-        writer.open_group(kind == L':'   ? Group::NonCapturing
-                          : kind == L'=' ? Group::Lookahead
-                                         : Group::NegativeLookahead,
-                          begin);
+        builder.open_group(kind == L':'   ? Group::NonCapturing
+                           : kind == L'=' ? Group::Lookahead
+                                          : Group::NegativeLookahead,
+                           begin);
         i += 3;
     } else {
-        writer.open_group(Group::Capturing, begin);
+        builder.open_group(Group::Capturing, begin);
         ++i;
     }
     return std::nullopt;
@@ -270,17 +258,17 @@ BracketRead Reader::read_bracket_member() {
         if (close == std::wstring::npos) {
             return RegexError{L"missing :]", begin};
         }
-        const std::optional<CodeUnitRanges> ranges =
-            locale_class(regex.substr(i + 2, close - i - 2));
-        if (!ranges) {
+        const std::optional<LocaleClass> named =
+            locale_class_named(std::wstring_view(regex).substr(i + 2, close - i - 2));
+        if (!named) {
             return RegexError{L"unknown class " + regex.substr(i, close + 2 - i), begin};
         }
         i = close + 2;
-        return BracketToken::of_class(pcre2_class_items(*ranges), begin);
+        return BracketMember::of_class({Item::of_class(*named, false)}, begin);
     }
     if (c != L'\\') {
         ++i;
-        return BracketToken::of_unit(static_cast<char16_t>(c), begin);
+        return BracketMember::of_unit(static_cast<char16_t>(c), begin);
     }
     const std::variant<Escape, RegexError> read = read_escape(true);
     if (const auto* error = std::get_if<RegexError>(&read)) {
@@ -289,9 +277,9 @@ BracketRead Reader::read_bracket_member() {
     const Escape& escape = std::get<Escape>(read);
     DBC_CHECK(escape.kind == Escape::Unit || escape.kind == Escape::Class);
     if (escape.kind == Escape::Class) {
-        return BracketToken::of_class(pcre2_class_items(escape.ranges), begin);
+        return BracketMember::of_class({escape.item}, begin);
     }
-    return BracketToken::of_unit(escape.unit, begin);
+    return BracketMember::of_unit(escape.unit, begin);
 }
 
 Step Reader::read_interval() {
@@ -300,31 +288,27 @@ Step Reader::read_interval() {
     if (!min) {
         return RegexError{L"{ must be followed by a number", begin};
     }
-    std::u16string quantifier = u"{";
-    quantifier += pcre2_number(*min);
+    IRegexBuilder::Repeat repeat{*min, *min};
     if (at(L',')) {
         ++i;
-        quantifier += u',';
-        if (const std::optional<unsigned long> max = read_number()) {
-            if (*max < *min) {
-                return RegexError{L"numbers out of order in { }", begin};
-            }
-            quantifier += pcre2_number(*max);
+        repeat.max = read_number();
+        if (repeat.max && *repeat.max < *min) {
+            return RegexError{L"numbers out of order in { }", begin};
         }
     }
     if (!at(L'}')) {
         return RegexError{L"missing }", begin};
     }
     ++i;
-    return read_quantifier(quantifier + u"}", begin);
+    return read_quantifier(repeat, begin);
 }
 
-Step Reader::read_quantifier(std::u16string quantifier, std::size_t begin) {
+Step Reader::read_quantifier(IRegexBuilder::Repeat repeat, std::size_t begin) {
     if (at(L'?')) {
-        quantifier += u'?';
+        repeat.lazy = true;
         ++i;
     }
-    if (!writer.quantifier(quantifier, begin)) {
+    if (!builder.repeat(repeat, begin)) {
         return RegexError{L"nothing to repeat", begin};
     }
     return std::nullopt;
@@ -332,8 +316,41 @@ Step Reader::read_quantifier(std::u16string quantifier, std::size_t begin) {
 
 } // namespace
 
-Translation translate_ecmascript(const std::wstring& regex) {
-    return Reader(regex).read();
+std::optional<RegexError> ECMAScriptSyntax::read_regex(const std::wstring& regex,
+                                                       IRegexBuilder& builder) const {
+    return Reader(regex, builder).read();
+}
+
+std::vector<FormatPiece> ECMAScriptSyntax::read_format(const std::wstring& format) const {
+    std::vector<FormatPiece> pieces;
+    for (std::size_t i = 0; i < format.size();) {
+        const std::size_t begin = i;
+        const wchar_t next = i + 1 < format.size() ? format[i + 1] : L'\0';
+        if (format[i] != L'$' || i + 1 == format.size()) {
+            append_format_text(pieces, format[i++]);
+        } else if (next == L'$') {
+            append_format_text(pieces, L'$');
+            i += 2;
+        } else if (is_ascii_digit(next)) {
+            unsigned number = static_cast<unsigned>(next - L'0');
+            i += 2;
+            if (i < format.size() && is_ascii_digit(format[i])) {
+                number = number * 10 + static_cast<unsigned>(format[i++] - L'0');
+            }
+            pieces.push_back({FormatPiece::Group, {}, number, begin});
+        } else if (next == L'&' || next == L'`' || next == L'\'') {
+            pieces.push_back({next == L'&'   ? FormatPiece::Group
+                              : next == L'`' ? FormatPiece::Before
+                                             : FormatPiece::After,
+                              {},
+                              0,
+                              begin});
+            i += 2;
+        } else {
+            append_format_text(pieces, format[i++]);
+        }
+    }
+    return pieces;
 }
 
 } // namespace varnel
