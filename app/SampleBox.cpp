@@ -97,7 +97,9 @@ void SampleBox::contextMenuEvent(QContextMenuEvent* event) {
     // The standard entries act on the line edit's own undo.
     const std::pair<const char*, void (SampleBox::*)()> entries[] = {
         {"edit-undo", &SampleBox::undo}, {"edit-redo", &SampleBox::redo}};
-    for (const auto& [name, handler] : entries) {
+    for (const auto& [name, entry_handler] : entries) {
+        // A structured binding cannot be captured by clang 14: copy it.
+        const auto handler = entry_handler;
         if (QAction* entry = menu->findChild<QAction*>(QLatin1String(name))) {
             entry->disconnect();
             entry->setEnabled(!(handler == &SampleBox::undo ? undo_steps : redo_steps).empty());

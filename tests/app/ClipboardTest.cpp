@@ -124,9 +124,10 @@ private slots:
         QFETCH(QString, search);
         QFETCH(QString, replace);
         QFETCH(bool, by_key);
-        for (const auto& [text, box, button] :
+        for (const auto& [sample, box, button] :
              {std::tuple(search, ui->search_for_box, ui->search_for_paste),
               std::tuple(replace, ui->replace_with_box, ui->replace_with_paste)}) {
+            const QString text = sample; // clang 14 cannot capture a structured binding
             change_clipboard([&](QClipboard& board) { board.setText(text); });
             if (by_key) {
                 box->setFocus();
