@@ -3,6 +3,14 @@
 #include "varnel/common/DBC.h"
 #include "varnel/languages/ECMAScriptFormatting.h"
 #include "varnel/languages/ECMAScriptLanguage.h"
+#include "varnel/languages/JavaScriptFormatting.h"
+#include "varnel/languages/JavaScriptLanguage.h"
+#include "varnel/languages/PcreFormatting.h"
+#include "varnel/languages/PcreLanguage.h"
+#include "varnel/languages/PosixEreFormatting.h"
+#include "varnel/languages/PosixEreLanguage.h"
+#include "varnel/languages/PythonFormatting.h"
+#include "varnel/languages/PythonLanguage.h"
 #include "varnel/languages/VisualStudioFormatting.h"
 #include "varnel/languages/VisualStudioLanguage.h"
 
@@ -19,6 +27,10 @@ bool is_valid_language(Language language) {
 LanguageFactory::LanguageFactory() {
     add<VisualStudioLanguage, VisualStudioFormatting>(Language::VisualStudio);
     add<ECMAScriptLanguage, ECMAScriptFormatting>(Language::ECMAScript);
+    add<JavaScriptLanguage, JavaScriptFormatting>(Language::JavaScript);
+    add<PcreLanguage, PcreFormatting>(Language::PCRE);
+    add<PythonLanguage, PythonFormatting>(Language::Python);
+    add<PosixEreLanguage, PosixEreFormatting>(Language::PosixERE);
 }
 
 const IRegexLanguage& LanguageFactory::regex_language(Language language) const {
