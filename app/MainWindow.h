@@ -87,6 +87,8 @@ private:
     void on_apply_suggestion();
     void on_regex_copy();
     void on_format_copy();
+    // The rule as a command or code for the language's home, on the clipboard.
+    void on_copy_as_code();
     void on_element_menu_click(const std::wstring& text);
     void on_language_menu_click(Language language);
     void on_enter();
@@ -113,6 +115,7 @@ private:
     QMenu* characters_menu = nullptr;
     QMenu* strings_menu = nullptr;
     QMenu* language_menu = nullptr;
+    QAction* copy_as_code_action = nullptr;
     BusyStatus* busy_status;
     CheckStatus* check_status;
     // Destroyed before the boxes it watches.

@@ -15,6 +15,7 @@ const char* const usage_text = R"(Usage:
   varnel-cli [OPTION...] --select REGEX
   varnel-cli [OPTION...] SEARCH REPLACE --apply [FILE...]
   varnel-cli [OPTION...] --regex REGEX --format FORMAT [FILE...]
+  varnel-cli [OPTION...] (SEARCH REPLACE | --regex REGEX --format FORMAT) --code [FILE...]
   varnel-cli --help | --version
 
 Infers a regular expression that matches SEARCH, with a capturing group around
@@ -41,6 +42,14 @@ Rewriting:
   --only-matching      writes only the lines that changed.
   --count, --only-matching, --regex and --format imply --apply.
 
+Code:
+  --code               prints the rule as a command or a line of code for the
+                       language's home, quoted for it: sed -E (posix-ere),
+                       perl -pe (pcre) on the FILEs (standard input when there
+                       is none), re.sub (python) or String.prototype.replace
+                       (javascript) on a variable "text". visual-studio and
+                       ecmascript have none.
+
 Samples from files, for samples that do not fit in an argument or hold
 characters a shell changes:
   --search-file FILE   reads SEARCH from FILE ("-": standard input): the whole
@@ -57,7 +66,8 @@ Suggestions:
                        code units); nothing when there is none.
 
 Options:
-  -l, --language NAME  visual-studio or ecmascript. Without it, the language
+  -l, --language NAME  visual-studio, ecmascript, javascript, pcre, python or
+                       posix-ere. Without it, the language
                        last chosen in the Varnel window (Visual Studio when
                        none was chosen).
   --json               prints one JSON document instead:
@@ -66,7 +76,7 @@ Options:
                        {"start": ..., "end": ...} (null when there is no
                        stretch), {"lines": ..., "matches": ...} (with --count;
                        rewritten text is never JSON), {"help": ...} or
-                       {"version": ...}; and an error as {"error": ...} on
+                       {"version": ...} or {"code": ...}; and an error as {"error": ...} on
                        standard error.
   -h, --help           prints this text.
   -V, --version        prints the version.
@@ -104,6 +114,7 @@ const struct {
       "--replace-file"}},
     {"--regex", {"--search-file", "--replace-file"}},
     {"--count", {"--only-matching"}},
+    {"--code", {"--apply", "--count", "--only-matching", "--suggest", "--select"}},
 };
 
 const char* const rewrite_options[] = {"--apply", "--count", "--only-matching", "--regex",
@@ -140,6 +151,7 @@ void add_options(CLI::App& app, Options& options) {
     app.add_flag("--apply");
     app.add_flag("--count");
     app.add_flag("--only-matching");
+    app.add_flag("--code");
     const std::pair<const char*, std::string*> valued[] = {
         {"-l,--language", &options.language},
         {"--suggest", &options.suggest},
@@ -178,7 +190,7 @@ std::string conflict(const CLI::App& app) {
     if (given(app, "--regex") != given(app, "--format")) {
         return "--regex and --format go together";
     }
-    if (rewrites(app) && given(app, "--json") && !given(app, "--count")) {
+    if (rewrites(app) && !given(app, "--code") && given(app, "--json") && !given(app, "--count")) {
         return "--json needs --count when rewriting: rewritten text is not JSON";
     }
     return {};
@@ -196,6 +208,9 @@ Mode mode_of(const CLI::App& app) {
     }
     if (given(app, "--select")) {
         return Mode::Select;
+    }
+    if (given(app, "--code")) {
+        return Mode::Code;
     }
     return rewrites(app) ? Mode::Rewrite : Mode::Infer;
 }
@@ -270,7 +285,7 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
             if (!to_text(*next++, command.replace)) {
                 return failure(not_utf8);
             }
-        } else if (command.mode == Mode::Rewrite) {
+        } else if (command.mode == Mode::Rewrite || command.mode == Mode::Code) {
             return failure("no replacement sample given");
         }
     }
@@ -279,6 +294,8 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
         if (command.files.empty()) {
             command.files.push_back("-");
         }
+    } else if (command.mode == Mode::Code) {
+        command.files.assign(next, positionals.end());
     } else if (next != positionals.end()) {
         return failure("too many arguments");
     }

@@ -11,7 +11,7 @@
 namespace varnel {
 
 struct CommandLine {
-    enum class Mode { Infer, Suggest, Select, Rewrite, Help, Version };
+    enum class Mode { Infer, Suggest, Select, Rewrite, Code, Help, Version };
     // What a rewrite writes: every line, only the lines that changed, or only the counts.
     enum class Output { AllLines, ChangedLines, Counts };
 
@@ -27,7 +27,9 @@ struct CommandLine {
     // Rewriting: the regex and format the user gave; none to infer them from the samples.
     std::optional<ReplaceRegex> regex_and_format;
     Output output = Output::AllLines;
-    std::vector<std::string> files; // as given, "-" for standard input; never empty
+    // Rewriting: as given, "-" for standard input; never empty. Code: the files the command
+    // names, none for standard input.
+    std::vector<std::string> files;
 };
 
 struct ParsedCommandLine {
