@@ -97,8 +97,8 @@ TEST(FormattingTest, a_back_reference_does_not_run_into_the_text_after_it) {
         {ecmascript, 1, L'2', L"$01"},    {ecmascript, 9, L'0', L"$09"},
         {ecmascript, 12, L'3', L"$12"},   {ecmascript, 1, L'[', L"$1"},
         {visual_studio, 1, L'2', L"\\1"}, {javascript, 1, L'2', L"$01"},
-        {pcre, 1, L'2', L"${1}"},         {pcre, 12, L'[', L"${12}"},
-        {pcre, 3, L'{', L"${3}"},         {pcre, 3, L'-', L"${3}"},
+        {pcre, 1, L'2', L"${1}"},         {pcre, 12, L'[', L"$12"},
+        {pcre, 3, L'{', L"$3"},           {pcre, 3, L'-', L"$3"},
         {pcre, 3, L'a', L"$3"},           {pcre, 3, 0, L"$3"},
         {python, 1, L'2', L"\\g<1>"},     {posix_ere, 1, L'2', L"\\1"},
     };

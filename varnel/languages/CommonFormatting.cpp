@@ -107,9 +107,7 @@ std::wstring CommonFormatting::make_back_reference_before(unsigned int number, w
     if (format_syntax.references == References::TwoDigits && is_ascii_digit(next) && number < 10) {
         return format_syntax.sign + (L"0" + std::to_wstring(number));
     }
-    // Perl reads "$1[", "$1{" and "$1->" as subscripts of an array or a hash named "1".
-    const bool joins = is_ascii_digit(next) || next == L'[' || next == L'{' || next == L'-';
-    if (format_syntax.references == References::Braced && joins) {
+    if (format_syntax.references == References::Braced && is_ascii_digit(next)) {
         return format_syntax.sign + (L"{" + std::to_wstring(number) + L"}");
     }
     return make_back_reference(number);

@@ -13,7 +13,7 @@ struct FormatSyntax {
     enum class References {
         OneDigit,  // the sign and one digit: "\1"..."\9"
         TwoDigits, // the sign and up to two digits, "$01" before a digit: "$1"..."$99"
-        Braced,    // the sign and any digits, "${1}" where the next character would join it
+        Braced,    // the sign and any digits, "${1}" before a digit
         Named      // "\g<1>", which nothing can join
     };
     References references;

@@ -3,6 +3,7 @@
 #include "varnel/languages/CharacterClasses.h"
 #include "varnel/languages/CodeQuoting.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace varnel {
@@ -28,6 +29,41 @@ std::wstring perl_half(const std::wstring& text) {
     return escaped + half.substr(pair ? 2 : 1);
 }
 
+// The format as Perl's double-quoted replacement reads it: each back reference as "$1", and
+// "\E" (which ends nothing here) between it and a digit, "[", "{" or "->" after it. Perl would
+// read on into "$12", guess a subscript in "$1[" or "${1}[", and under "strict refs" takes some
+// "${10}" for a reference to a variable named "10".
+std::wstring perl_format(const std::wstring& format) {
+    const auto digits_end = [&](std::size_t from) {
+        while (from < format.size() && format[from] >= L'0' && format[from] <= L'9') {
+            ++from;
+        }
+        return from;
+    };
+    std::wstring result;
+    for (std::size_t i = 0; i < format.size();) {
+        const bool braced = format.compare(i, 2, L"${") == 0;
+        const std::size_t first = i + (braced ? 2 : 1);
+        std::size_t end = digits_end(first);
+        const bool reference = format[i] == L'$' && end > first &&
+                               (!braced || (end < format.size() && format[end] == L'}'));
+        if (!reference) {
+            end = format[i] == L'\\' ? std::min(format.size(), i + 2) : i + 1;
+            result += format.substr(i, end - i);
+            i = end;
+            continue;
+        }
+        result += L"$" + format.substr(first, end - first);
+        end += braced ? 1 : 0;
+        if (end < format.size() && (digits_end(end) > end || format[end] == L'[' ||
+                                    format[end] == L'{' || format.compare(end, 2, L"->") == 0)) {
+            result += L"\\E";
+        }
+        i = end;
+    }
+    return result;
+}
+
 } // namespace
 
 PcreFormatting::PcreFormatting()
@@ -44,7 +80,8 @@ std::optional<std::wstring> PcreFormatting::code(const std::wstring& regex,
     // Perl interpolates "@name" in both halves and ends each at "/". -CSD and utf8 read the files
     // and the program as UTF-8 characters, /a keeps \d, \w, \s and the POSIX classes in ASCII as
     // PCRE2 does, and -l keeps the line ending out of the text the regex sees.
-    const std::wstring substitution = L"s/" + perl_half(regex) + L"/" + perl_half(format) + L"/ga";
+    const std::wstring substitution =
+        L"s/" + perl_half(regex) + L"/" + perl_half(perl_format(format)) + L"/ga";
     return L"perl -CSD -Mutf8 -lpe " + shell_quote(substitution) + shell_arguments(files);
 }
 
