@@ -120,7 +120,7 @@ const struct {
 const char* const rewrite_options[] = {"--apply", "--count", "--only-matching", "--regex",
                                        "--format"};
 
-// "visual-studio or ecmascript", for every language.
+// "visual-studio, ecmascript, ... or posix-ere", for every language.
 std::string language_choices() {
     std::string choices;
     for (std::size_t i = 0; i < language_names.size(); ++i) {

@@ -126,6 +126,10 @@ TEST_F(CliEndToEndTest, prints_what_each_form_computes) {
          "{\"start\": 1, \"end\": 5}\n"},
         {{"--select", "\\(\\)"}, ""},
         {{"--json", "--select", "\\(\\)"}, "null\n"},
+        {{"-l", "posix-ere", "John Smith", "Smith, John", "--code", "my file"},
+         "sed -E 's/(John)( )(Smith)/\\3,\\2\\1/g' 'my file'\n"},
+        {{"-l", "javascript", "--json", "--regex", "a/b", "--format", "it's", "--code"},
+         "{\"code\": \"text.replace(/a\\\\/b/gu, 'it\\\\'s')\"}\n"},
         {{"-V"}, "varnel-cli 1.0\n"},
         {{"--json", "--version"}, "{\"version\": \"1.0\"}\n"},
         {{"-l", "ecmascript", "--search-file", "-", "Smith, John"},
@@ -151,11 +155,13 @@ TEST_F(CliEndToEndTest, user_errors_exit_with_status_two_and_a_message) {
         {{""}, "varnel-cli: the search sample is empty\n"},
         {{"caf\xC3", "x"}, "varnel-cli: an argument is not valid UTF-8\n"},
         {{"--language", "cobol", "x"},
-         "varnel-cli: unknown language \"cobol\": use visual-studio or ecmascript\n"},
+         "varnel-cli: unknown language \"cobol\": use visual-studio, ecmascript, javascript, pcre, "
+         "python or posix-ere\n"},
         {{}, "varnel-cli: no search sample given\n"},
         {{"-x", "a"}, "varnel-cli: unknown option -x\n"},
         {{"--language", "\x1b[31m", "x"},
-         "varnel-cli: unknown language \"\\x1b[31m\": use visual-studio or ecmascript\n"},
+         "varnel-cli: unknown language \"\\x1b[31m\": use visual-studio, ecmascript, javascript, "
+         "pcre, python or posix-ere\n"},
     };
     for (const auto& c : cases) {
         const CliRun result = run(c.arguments);

@@ -12,9 +12,13 @@ using namespace varnel;
 
 namespace {
 
+// The languages the runner reads; the others are proven on their real engines
+// (tests/engines).
+const Language run_languages[] = {Language::VisualStudio, Language::ECMAScript};
+
 void expect_rebuilt(const std::wstring& search, const std::wstring& replace) {
     const LanguageFactory factory;
-    for (const Language language : all_languages) {
+    for (const Language language : run_languages) {
         const ReplaceRegex inferred =
             make_replace_regex(search, replace, factory.regex_formatting(language));
         const ReplaceOutcome outcome =
