@@ -1,5 +1,6 @@
 #include "app/AboutDialog.h"
 
+#include "app/PlaceWindow.h"
 #include "app/Product.h"
 #include "app/RunEventHandler.h"
 #include "app/ScaledFont.h"
@@ -68,6 +69,7 @@ AboutDialog::AboutDialog(QWidget& owner) : QDialog(&owner) {
     stack->addWidget(link);
     // Sized to its content, and the user cannot resize it.
     stack->setSizeConstraint(QLayout::SetFixedSize);
+    place_when_first_shown(*this);
 }
 
 QDialog& AboutDialog::get_window() {

@@ -7,7 +7,8 @@ namespace varnel {
 
 class AboutDialog : public QDialog {
 public:
-    // Centred over the owner, which takes no input while the box is shown modally.
+    // Centred over the owner and kept on its screen; the owner takes no input while the box is
+    // shown modally.
     explicit AboutDialog(QWidget& owner);
     AboutDialog(const AboutDialog&) = delete;
     AboutDialog& operator=(const AboutDialog&) = delete;

@@ -1,5 +1,7 @@
 #include "app/CheckReport.h"
 
+#include "varnel/common/CharacterNumber.h"
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 
 #include <algorithm>
@@ -11,29 +13,6 @@ namespace {
 // Beyond this many code units, a text that comes out is cut: the status line shows far less, and
 // the label's width is measured on all it is given.
 constexpr std::size_t quoted_length = 300;
-
-bool is_high_surrogate(wchar_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-bool is_low_surrogate(wchar_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
-// The number, from 1, of the character at a code-unit offset of the text.
-std::size_t character_number(const std::wstring& text, std::size_t offset) {
-    offset = std::min(offset, text.size());
-    if (offset > 0 && offset < text.size() && is_low_surrogate(text[offset]) &&
-        is_high_surrogate(text[offset - 1])) {
-        --offset;
-    }
-    std::size_t number = 1;
-    for (std::size_t i = 0; i < offset; ++i) {
-        const bool pair_end = i > 0 && is_low_surrogate(text[i]) && is_high_surrogate(text[i - 1]);
-        number += pair_end ? 0 : 1;
-    }
-    return number;
-}
 
 std::wstring quoted(const std::wstring& text) {
     if (text.size() <= quoted_length) {

@@ -1,6 +1,8 @@
 #include "app/HelpViewer.h"
 
+#include "app/CloseKeys.h"
 #include "app/HelpContents.h"
+#include "app/PlaceWindow.h"
 #include "app/Product.h"
 #include "app/RunEventHandler.h"
 #include "app/StartFile.h"
@@ -65,7 +67,8 @@ HelpViewer::HelpViewer(ChmFile help_file, QWidget& owner)
     setWindowTitle(file.title().isEmpty() ? product_name() + QStringLiteral(" Help")
                                           : file.title());
     setWindowIcon(product_icon());
-    resize(960, 680);
+    place_when_first_shown(*this, QSize(960, 680));
+    close_with_keys(*this);
 
     create_contents();
     create_tool_bar();

@@ -25,7 +25,8 @@ private:
 
 class HelpViewer : public QMainWindow {
 public:
-    // A window of the owner's, closed with it; it opens on the file's default topic.
+    // A window of the owner's, closed with it, and with Escape or Ctrl+W; it opens on the file's
+    // default topic, placed on the owner's screen.
     HelpViewer(ChmFile file, QWidget& owner);
     HelpViewer(const HelpViewer&) = delete;
     HelpViewer& operator=(const HelpViewer&) = delete;

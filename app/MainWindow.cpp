@@ -14,7 +14,6 @@
 #include "varnel/suggestions/MakeSuggestions.h"
 
 #include <algorithm>
-#include <limits>
 
 #include <QActionGroup>
 #include <QApplication>
@@ -78,15 +77,13 @@ QLabel* create_label(const QString& text) {
     return label;
 }
 
-QLineEdit* create_sample_box(const char* name) {
-    auto* box = new QLineEdit;
+SampleBox* create_sample_box(const char* name) {
+    auto* box = new SampleBox;
     box->setObjectName(QLatin1String(name));
     box->setFont(monospace_font(sample_font_factor));
     fit_shaping(*box, QStringView());
     QObject::connect(box, &QLineEdit::textChanged, box,
                      [box](const QString& text) { fit_shaping(*box, text); });
-    // Samples are data: the default limit of 32767 characters would cut them silently.
-    box->setMaxLength(std::numeric_limits<int>::max());
     return box;
 }
 
@@ -151,7 +148,8 @@ constexpr RichTextBox::Selection caret_at_end{std::wstring::npos, std::wstring::
 
 } // namespace
 
-MainWindow::MainWindow(Settings& settings) : settings(settings), help_launcher(*this) {
+MainWindow::MainWindow(Settings& settings)
+    : settings(settings), help_launcher(*this), support_commands(*this) {
     create_controls();
     setWindowTitle(product_name());
     setWindowIcon(product_icon());
@@ -217,10 +215,10 @@ void MainWindow::create_controls() {
     apply_button->setObjectName(QStringLiteral("apply_button"));
     apply_button->setEnabled(false);
 
-    connect_handler(search_for_box, &QLineEdit::textChanged,
+    connect_handler(search_for_box, &SampleBox::sample_changed,
                     &MainWindow::on_search_for_text_changed);
     connect_handler(search_for_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
-    connect_handler(replace_with_box, &QLineEdit::textChanged,
+    connect_handler(replace_with_box, &SampleBox::sample_changed,
                     &MainWindow::on_replace_with_text_changed);
     connect_handler(replace_with_box, &QLineEdit::returnPressed, &MainWindow::on_enter);
     connect_handler(make_regex_button, &QPushButton::clicked, &MainWindow::on_make_regex_click);
@@ -293,7 +291,8 @@ QMenuBar* MainWindow::create_menu() {
     auto* bar = new QMenuBar;
     bar->setFont(font());
 
-    language_menu = add_menu(*bar, QStringLiteral("Language"));
+    // Alt and the marked letter open a menu; "T" stays free for a menu of tools.
+    language_menu = add_menu(*bar, QStringLiteral("&Language"));
     language_menu->setObjectName(QStringLiteral("language_menu"));
     auto* language_group = new QActionGroup(language_menu);
     for (const Language language : all_languages) {
@@ -312,14 +311,20 @@ QMenuBar* MainWindow::create_menu() {
     copy_as_code_action->setObjectName(QStringLiteral("copy_as_code"));
     connect_handler(copy_as_code_action, &QAction::triggered, &MainWindow::on_copy_as_code);
 
-    specials_menu = add_menu(*bar, QStringLiteral("Specials"));
+    specials_menu = add_menu(*bar, QStringLiteral("&Specials"));
     specials_menu->setObjectName(QStringLiteral("specials_menu"));
-    characters_menu = add_menu(*bar, QStringLiteral("Characters"));
+    characters_menu = add_menu(*bar, QStringLiteral("&Characters"));
     characters_menu->setObjectName(QStringLiteral("characters_menu"));
-    strings_menu = add_menu(*bar, QStringLiteral("Strings"));
+    strings_menu = add_menu(*bar, QStringLiteral("St&rings"));
     strings_menu->setObjectName(QStringLiteral("strings_menu"));
 
-    QMenu* help_menu = add_menu(*bar, QStringLiteral("Help"));
+    QMenu* tools_menu = add_menu(*bar, QStringLiteral("&Tools"));
+    tools_menu->setObjectName(QStringLiteral("tools_menu"));
+    QAction* try_on_text = tools_menu->addAction(QStringLiteral("Try on Text…"));
+    try_on_text->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    connect_handler(try_on_text, &QAction::triggered, &MainWindow::on_try_on_text);
+
+    QMenu* help_menu = add_menu(*bar, QStringLiteral("&Help"));
     help_menu->setObjectName(QStringLiteral("help_menu"));
     QAction* help = help_menu->addAction(QStringLiteral("Help"));
     help->setShortcut(QKeySequence::HelpContents);
@@ -368,10 +373,10 @@ void MainWindow::update_menu_language_group(const std::vector<LanguageElementDes
 }
 
 void MainWindow::make_regex() {
-    DBC_PRECONDITION(!search_for_box->text().isEmpty());
+    DBC_PRECONDITION(!search_for_box->sample().isEmpty());
     const AutoWaitCursor wait_cursor;
-    const std::wstring replace = to_wstring(replace_with_box->text());
-    const std::wstring search = to_wstring(search_for_box->text());
+    const std::wstring replace = to_wstring(replace_with_box->sample());
+    const std::wstring search = to_wstring(search_for_box->sample());
     const Language language = settings.get_language();
     making.start(
         run_for(search.size() + replace.size()),
@@ -449,18 +454,26 @@ void MainWindow::show_state(const EditState& state) {
 }
 
 void MainWindow::check() {
+    if (preview != nullptr) {
+        const QString search = search_for_box->text();
+        preview->follow({regex_box->text(), format_box->text(), settings.get_language(),
+                         search.isEmpty()
+                             ? std::nullopt
+                             : std::optional(Example{to_wstring(search),
+                                                     to_wstring(replace_with_box->text())})});
+    }
     // An empty regex is no result to check: nothing has been made or typed yet.
     if (regex_box->text().empty()) {
         live_check.cancel();
         check_status->clear();
         return;
     }
-    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->text()),
-                        to_wstring(replace_with_box->text()), settings.get_language()});
+    live_check.request({regex_box->text(), format_box->text(), to_wstring(search_for_box->sample()),
+                        to_wstring(replace_with_box->sample()), settings.get_language()});
 }
 
 void MainWindow::on_search_for_text_changed() {
-    make_regex_button->setEnabled(!search_for_box->text().isEmpty());
+    make_regex_button->setEnabled(!search_for_box->sample().isEmpty());
     check();
 }
 
@@ -567,7 +580,7 @@ void MainWindow::on_language_menu_click(Language language) {
     making.cancel();
     suggesting.cancel();
     switch_language(language);
-    if (!search_for_box->text().isEmpty()) {
+    if (!search_for_box->sample().isEmpty()) {
         make_regex();
     } else {
         // The boxes keep their texts, now read in the other language.
@@ -595,11 +608,11 @@ void MainWindow::on_help() {
 }
 
 void MainWindow::on_email_support_menu_click() {
-    start_email_support();
+    support_commands.email_support();
 }
 
 void MainWindow::on_license_menu_click() {
-    start_file(L"license.html");
+    support_commands.show_license();
 }
 
 void MainWindow::on_about_menu_click() {
@@ -607,6 +620,30 @@ void MainWindow::on_about_menu_click() {
     about.get_window().exec();
     // Not every window system hands the focus back to the owner of a closed dialog.
     activateWindow();
+}
+
+void MainWindow::on_try_on_text() {
+    if (preview == nullptr) {
+        preview = new PreviewWindow(this);
+        preview->setObjectName(QStringLiteral("preview_window"));
+        connect(preview, &PreviewWindow::learned, this, [this](const LearnedRule& rule) {
+            run_event_handler([&] { on_rule_learned(rule); });
+        });
+        check();
+    }
+    preview->show();
+    preview->raise();
+    preview->activateWindow();
+}
+
+void MainWindow::on_rule_learned(const LearnedRule& rule) {
+    // The learned rule is newer than any result still being made.
+    making.cancel();
+    history->step(EditHistory::Box::regex, [&] {
+        pretty_format_regex_box(rule.regex);
+        pretty_format_format_box(rule.format);
+    });
+    check();
 }
 
 } // namespace varnel

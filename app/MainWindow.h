@@ -10,8 +10,11 @@
 #include "app/LiveCheck.h"
 #include "app/MadeRegex.h"
 #include "app/PasteButton.h"
+#include "app/PreviewWindow.h"
 #include "app/ResultBoxHistory.h"
 #include "app/RichTextBox.h"
+#include "app/SampleBox.h"
+#include "app/SupportCommands.h"
 #include "varnel/languages/IRegexLanguage.h"
 #include "varnel/languages/LanguageFactory.h"
 #include "varnel/languages/PrettyFormatBlock.h"
@@ -22,7 +25,6 @@
 #include <string>
 #include <vector>
 
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
@@ -96,13 +98,16 @@ private:
     void on_email_support_menu_click();
     void on_license_menu_click();
     void on_about_menu_click();
+    void on_try_on_text();
+    void on_rule_learned(const LearnedRule& rule);
 
     Settings& settings;
     LanguageFactory language_factory;
     HelpLauncher help_launcher;
-    QLineEdit* search_for_box;
+    SupportCommands support_commands;
+    SampleBox* search_for_box;
     std::unique_ptr<PasteButton> search_for_paste;
-    QLineEdit* replace_with_box;
+    SampleBox* replace_with_box;
     std::unique_ptr<PasteButton> replace_with_paste;
     QPushButton* make_regex_button;
     RichTextBox* regex_box;
@@ -116,6 +121,8 @@ private:
     QMenu* strings_menu = nullptr;
     QMenu* language_menu = nullptr;
     QAction* copy_as_code_action = nullptr;
+    // Made when first asked for; a window of its own, deleted with this one.
+    PreviewWindow* preview = nullptr;
     BusyStatus* busy_status;
     CheckStatus* check_status;
     // Destroyed before the boxes it watches.

@@ -19,7 +19,7 @@ bool clipboard_has_text() {
 
 } // namespace
 
-PasteButton::PasteButton(QLineEdit& target)
+PasteButton::PasteButton(SampleBox& target)
     : button(std::make_unique<QPushButton>()), target(target) {
     setup_image_button(*button, L"paste_grey.png", L"Paste");
     QObject::connect(button.get(), &QPushButton::clicked, button.get(),
@@ -46,15 +46,11 @@ void PasteButton::on_clipboard_changed() {
     set_status();
 }
 
-void paste_from_clipboard(QLineEdit& box) {
+void paste_from_clipboard(SampleBox& box) {
     if (!clipboard_has_text()) {
         return;
     }
-    QString text = QGuiApplication::clipboard()->text();
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    box.setText(text);
-    box.setCursorPosition(static_cast<int>(text.size()));
+    box.set_sample(QGuiApplication::clipboard()->text());
     box.setFocus();
 }
 

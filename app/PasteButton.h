@@ -4,10 +4,10 @@
 // notice.
 
 #include "app/RichTextBox.h"
+#include "app/SampleBox.h"
 
 #include <memory>
 
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace varnel {
@@ -15,7 +15,7 @@ namespace varnel {
 class PasteButton {
 public:
     // The box must outlive the button.
-    explicit PasteButton(QLineEdit& target);
+    explicit PasteButton(SampleBox& target);
     PasteButton(const PasteButton&) = delete;
     PasteButton& operator=(const PasteButton&) = delete;
 
@@ -29,12 +29,12 @@ private:
     void on_clipboard_changed();
 
     std::unique_ptr<QPushButton> button;
-    QLineEdit& target;
+    SampleBox& target;
 };
 
-// Replaces the box's text with the clipboard text on one line, puts the caret after it and focuses
-// the box. Leaves the box alone when the clipboard holds no text.
-void paste_from_clipboard(QLineEdit& box);
+// Replaces the box's sample with the clipboard text, exactly as it is, line breaks included, puts
+// the caret after it and focuses the box. Leaves the box alone when the clipboard holds no text.
+void paste_from_clipboard(SampleBox& box);
 
 // Puts the box's text on the clipboard and focuses the box.
 void copy_to_clipboard(RichTextBox& box);

@@ -1,5 +1,6 @@
 #include "app/RichTextBox.h"
 
+#include "app/HistoryKeys.h"
 #include "app/RunEventHandler.h"
 #include "app/ShownText.h"
 #include "app/TextShaping.h"
@@ -374,16 +375,15 @@ void RichTextBox::on_contents_change(int position, int /*removed*/, int added) {
 }
 
 QAction* RichTextBox::history_action_for(const QKeyEvent& event) const {
-    if (event.matches(QKeySequence::Undo)) {
+    switch (history_key(event)) {
+    case HistoryKey::undo:
         return undo_action.data();
-    }
-    // Both of the usual redo keys, whichever the platform names.
-    const QKeyCombination pressed = event.keyCombination();
-    if (event.matches(QKeySequence::Redo) || pressed == (Qt::ControlModifier | Qt::Key_Y) ||
-        pressed == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z)) {
+    case HistoryKey::redo:
         return redo_action.data();
+    case HistoryKey::none:
+        return nullptr;
     }
-    return nullptr;
+    DBC_UNREACHABLE();
 }
 
 void RichTextBox::style_shown_part() {

@@ -2,6 +2,9 @@
 
 #include "varnel/common/DBC.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include <QChar>
 
 namespace varnel {
@@ -36,24 +39,38 @@ char16_t shown_unit(char16_t unit) {
     return control || QChar::isSurrogate(unit) ? char16_t{QChar::ReplacementCharacter} : unit;
 }
 
-} // namespace
-
-QString shown_text(const std::wstring& text) {
+// Units: a string of UTF-16 code units, each element one unit.
+template <typename Units>
+QString shown_units(const Units& text) {
+    const auto unit_at = [&](std::size_t i) { return static_cast<char16_t>(text[i]); };
     QString shown(static_cast<qsizetype>(text.size()), Qt::Uninitialized);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        DBC_PRECONDITION(static_cast<char32_t>(text[i]) <= 0xFFFF);
-        const auto unit = static_cast<char16_t>(text[i]);
-        const bool pair_start = QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
-                                QChar::isLowSurrogate(static_cast<char16_t>(text[i + 1]));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(text.size()); ++i) {
+        const char16_t unit = unit_at(i);
+        const bool pair_start = QChar::isHighSurrogate(unit) &&
+                                i + 1 < static_cast<std::size_t>(text.size()) &&
+                                QChar::isLowSurrogate(unit_at(i + 1));
         if (pair_start) {
             shown[static_cast<qsizetype>(i)] = QChar(unit);
             ++i;
-            shown[static_cast<qsizetype>(i)] = QChar(static_cast<char16_t>(text[i]));
+            shown[static_cast<qsizetype>(i)] = QChar(unit_at(i));
         } else {
             shown[static_cast<qsizetype>(i)] = QChar(shown_unit(unit));
         }
     }
     return shown;
+}
+
+} // namespace
+
+QString shown_text(const std::wstring& text) {
+    DBC_PRECONDITION(std::all_of(text.begin(), text.end(), [](wchar_t unit) {
+        return static_cast<char32_t>(unit) <= 0xFFFF;
+    }));
+    return shown_units(text);
+}
+
+QString shown_text(QStringView text) {
+    return shown_units(std::u16string_view(text.utf16(), static_cast<std::size_t>(text.size())));
 }
 
 } // namespace varnel

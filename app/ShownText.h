@@ -8,11 +8,13 @@
 #include <string>
 
 #include <QString>
+#include <QStringView>
 
 namespace varnel {
 
 // The text as the box shows it: as long as the text, stand-ins in place of the units above.
 // Precondition: every element of the text is one UTF-16 code unit.
 QString shown_text(const std::wstring& text);
+QString shown_text(QStringView text);
 
 } // namespace varnel

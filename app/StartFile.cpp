@@ -1,12 +1,10 @@
 #include "app/StartFile.h"
 
-#include "app/Product.h"
 #include "varnel/settings/QStringConversion.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QUrl>
 
 namespace varnel {
 
@@ -15,16 +13,12 @@ QString file_beside_executable(const std::wstring& name) {
     return QDir(QCoreApplication::applicationDirPath()).filePath(to_qstring(name));
 }
 
-void start_file(const std::wstring& name) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(file_beside_executable(name)));
+bool open_with_desktop(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 void start_shell_command(const std::wstring& command) {
-    QDesktopServices::openUrl(QUrl(to_qstring(command)));
-}
-
-void start_email_support() {
-    start_shell_command(L"mailto:" + to_wstring(support_address()) + L"?Subject=Varnel");
+    open_with_desktop(QUrl(to_qstring(command)));
 }
 
 } // namespace varnel

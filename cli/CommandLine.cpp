@@ -16,6 +16,7 @@ const char* const usage_text = R"(Usage:
   varnel-cli [OPTION...] SEARCH REPLACE --apply [FILE...]
   varnel-cli [OPTION...] --regex REGEX --format FORMAT [FILE...]
   varnel-cli [OPTION...] (SEARCH REPLACE | --regex REGEX --format FORMAT) --code [FILE...]
+  varnel-cli [OPTION...] --examples FILE [--apply [FILE...]]
   varnel-cli --help | --version
 
 Infers a regular expression that matches SEARCH, with a capturing group around
@@ -27,8 +28,20 @@ With --apply, rewrites text with them instead, as sed does: every line of the
 FILEs in turn (standard input when there is none, and for "-"), each match in
 the line replaced as an editor's "Replace All" does, to standard output. Lines
 without a match, line endings (LF, CRLF, none at the end) and every byte outside
-the matches come out as they went in. A line that is not valid UTF-8 stops the
-rewrite with an error that names the file and the line.
+the matches come out as they went in, bytes that are not UTF-8 included: they
+are never matched nor altered.
+
+Learning from examples:
+  --examples FILE      learns one regular expression and format string from the
+                       examples in FILE ("-": standard input) instead of SEARCH
+                       and REPLACE: one a line, SEARCH, a tab and REPLACE; a
+                       line without a tab is a text that must stay unchanged.
+                       A FILE whose name ends in ".jsonl" holds a JSON value a
+                       line: ["search", "replace"] or "unchanged text". Prints
+                       them as for SEARCH and REPLACE, with --apply rewrites
+                       with them; says on standard error which pieces of the
+                       output the examples leave open. Examples that no regular
+                       expression fits are refused with the reason.
 
 Rewriting:
   --apply              rewrites with the regular expression and format string
@@ -40,7 +53,20 @@ Rewriting:
   --count              prints only "LINES MATCHES": how many lines changed and
                        how many matches were replaced.
   --only-matching      writes only the lines that changed.
-  --count, --only-matching, --regex and --format imply --apply.
+  --diff               prints what the rewrite would change as a unified diff
+                       (as "diff -u" writes it) and leaves the FILEs alone.
+  --in-place[=SUFFIX]  rewrites each FILE in its place instead, whole or not at
+                       all: a new file in the same folder, flushed to the disk,
+                       takes the old one's place and permission bits. With
+                       SUFFIX, the old content stays as FILE + SUFFIX. A symbolic
+                       link is followed; its target is rewritten. A FILE in
+                       which nothing matched is left untouched. A FILE that
+                       cannot be rewritten whole stays as it was, with an error
+                       naming it, and the FILEs after it are not rewritten.
+  --encoding NAME      utf-8 (the default) or latin1: how the FILEs are read
+                       and written.
+  --count, --only-matching, --diff, --in-place, --regex and --format imply
+  --apply.
 
 Code:
   --code               prints the rule as a command or a line of code for the
@@ -71,7 +97,9 @@ Options:
                        last chosen in the Varnel window (Visual Studio when
                        none was chosen).
   --json               prints one JSON document instead:
-                       {"regex": ..., "format": ...},
+                       {"regex": ..., "format": ...} (with --examples, and
+                       "ambiguous": [{"example": ..., "position": ...,
+                       "text": ..., "question": ...}, ...]),
                        [{"regex": ..., "description": ...}, ...],
                        {"start": ..., "end": ...} (null when there is no
                        stretch), {"lines": ..., "matches": ...} (with --count;
@@ -81,19 +109,23 @@ Options:
   -h, --help           prints this text.
   -V, --version        prints the version.
   An option's value follows it as the next argument or after "=" (--language
-  NAME, --language=NAME, -l NAME, -lNAME). "--" ends the options: every argument
+  NAME, --language=NAME, -l NAME, -lNAME); the SUFFIX of --in-place only after
+  "=". "--" ends the options: every argument
   after it is a sample or a FILE, even one that begins with "-".
 
-Arguments, files and output are UTF-8. Error messages show control characters,
-backslashes and bytes that are not UTF-8 escaped (\x1b, \\).
+Arguments, sample and example files and output are UTF-8. Error messages show
+control characters, backslashes and bytes that are not UTF-8 escaped (\x1b,
+\\).
 
 Exit status:
   0  done; when rewriting, at least one match was replaced.
   1  when rewriting, nothing matched.
-  2  a usage error, an empty search sample, an argument or a file that is not
-     valid UTF-8, a file that cannot be read, a REGEX or FORMAT that is not
-     valid, a line on which the regular expression gives up (too many steps)
-     or would split a character in two, or output that cannot be written. A
+  2  a usage error, an empty search sample, an argument or a sample or example
+     file that is not valid UTF-8, examples that no rule fits, a file that
+     cannot be read or rewritten, a REGEX or FORMAT that is not valid (placed
+     at a character counted from 1), a line on which the regular expression
+     gives up (too many steps) or would split a character in two, a rewritten
+     line that its encoding cannot hold, or output that cannot be written. A
      closed pipe ends varnel-cli without a message.
 )";
 
@@ -107,18 +139,27 @@ const struct {
     std::vector<const char*> excluded;
 } exclusions[] = {
     {"--suggest",
-     {"--select", "--apply", "--count", "--only-matching", "--regex", "--format", "--search-file",
-      "--replace-file"}},
+     {"--select", "--apply", "--count", "--only-matching", "--diff", "--in-place", "--regex",
+      "--format", "--search-file", "--replace-file", "--examples", "--encoding"}},
     {"--select",
-     {"--apply", "--count", "--only-matching", "--regex", "--format", "--search-file",
-      "--replace-file"}},
-    {"--regex", {"--search-file", "--replace-file"}},
-    {"--count", {"--only-matching"}},
-    {"--code", {"--apply", "--count", "--only-matching", "--suggest", "--select"}},
+     {"--apply", "--count", "--only-matching", "--diff", "--in-place", "--regex", "--format",
+      "--search-file", "--replace-file", "--examples", "--encoding"}},
+    {"--regex", {"--search-file", "--replace-file", "--examples"}},
+    {"--examples", {"--search-file", "--replace-file", "--format"}},
+    {"--count", {"--only-matching", "--diff", "--in-place"}},
+    {"--only-matching", {"--diff", "--in-place"}},
+    {"--diff", {"--in-place"}},
+    {"--code",
+     {"--apply", "--count", "--only-matching", "--diff", "--in-place", "--suggest", "--select",
+      "--encoding"}},
 };
 
-const char* const rewrite_options[] = {"--apply", "--count", "--only-matching", "--regex",
-                                       "--format"};
+const char* const rewrite_options[] = {"--apply",    "--count", "--only-matching", "--diff",
+                                       "--in-place", "--regex", "--format"};
+
+// The encodings of rewritten files, by their names on the command line.
+const std::pair<const char*, Encoding> encodings[] = {{"utf-8", Encoding::Utf8},
+                                                      {"latin1", Encoding::Latin1}};
 
 // "visual-studio, ecmascript, ... or posix-ere", for every language.
 std::string language_choices() {
@@ -139,6 +180,9 @@ struct Options {
     std::string format;
     std::string search_file;
     std::string replace_file;
+    std::string examples;
+    std::string encoding;
+    std::string in_place_suffix;
     std::vector<std::string> positionals;
 };
 
@@ -152,6 +196,9 @@ void add_options(CLI::App& app, Options& options) {
     app.add_flag("--count");
     app.add_flag("--only-matching");
     app.add_flag("--code");
+    app.add_flag("--diff");
+    // A flag, so that it never takes the next argument: a suffix comes only after "=".
+    app.add_flag("--in-place{}", options.in_place_suffix);
     const std::pair<const char*, std::string*> valued[] = {
         {"-l,--language", &options.language},
         {"--suggest", &options.suggest},
@@ -160,6 +207,8 @@ void add_options(CLI::App& app, Options& options) {
         {"--format", &options.format},
         {"--search-file", &options.search_file},
         {"--replace-file", &options.replace_file},
+        {"--examples", &options.examples},
+        {"--encoding", &options.encoding},
     };
     for (const auto& [names, value] : valued) {
         // As most tools do, the last of a repeated option wins.
@@ -241,10 +290,30 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
     if (const std::string message = conflict(app); !message.empty()) {
         return failure(message);
     }
-    if (given(app, "--count")) {
-        command.output = CommandLine::Output::Counts;
-    } else if (given(app, "--only-matching")) {
-        command.output = CommandLine::Output::ChangedLines;
+    const std::pair<const char*, CommandLine::Output> outputs[] = {
+        {"--count", CommandLine::Output::Counts},
+        {"--only-matching", CommandLine::Output::ChangedLines},
+        {"--diff", CommandLine::Output::Diff},
+        {"--in-place", CommandLine::Output::InPlace},
+    };
+    for (const auto& [option, output] : outputs) {
+        if (given(app, option)) {
+            command.output = output;
+        }
+    }
+    command.backup_suffix = options.in_place_suffix;
+    if (given(app, "--encoding")) {
+        const auto* const named = std::find_if(
+            std::begin(encodings), std::end(encodings),
+            [&options](const auto& encoding) { return options.encoding == encoding.first; });
+        if (named == std::end(encodings)) {
+            return failure("unknown encoding \"" + printable(options.encoding) +
+                           "\": use utf-8 or latin1");
+        }
+        if (command.mode != Mode::Rewrite) {
+            return failure("--encoding is for the files rewritten (--apply, --diff, --in-place)");
+        }
+        command.encoding = named->second;
     }
 
     const auto to_text = [](const std::string& argument, std::wstring& text) {
@@ -268,6 +337,8 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
             return failure(not_utf8);
         }
         command.regex_and_format = given_pair;
+    } else if (given(app, "--examples")) {
+        command.examples_file = options.examples;
     } else {
         // The samples not read from files come from the first arguments.
         if (given(app, "--search-file")) {
@@ -291,6 +362,11 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
     }
     if (command.mode == Mode::Rewrite) {
         command.files.assign(next, positionals.end());
+        if (command.output == CommandLine::Output::InPlace &&
+            (command.files.empty() ||
+             std::count(command.files.begin(), command.files.end(), "-") > 0)) {
+            return failure("--in-place needs the FILEs to rewrite, not standard input");
+        }
         if (command.files.empty()) {
             command.files.push_back("-");
         }
@@ -301,6 +377,7 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
     }
     const auto standard_input_readers = (command.search_file == std::string("-")) +
                                         (command.replace_file == std::string("-")) +
+                                        (command.examples_file == std::string("-")) +
                                         std::count(command.files.begin(), command.files.end(), "-");
     if (standard_input_readers > 1) {
         return failure("standard input can be read only once");

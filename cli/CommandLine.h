@@ -1,6 +1,7 @@
 #pragma once
 // The command line of varnel-cli, parsed.
 
+#include "cli/TextEncoding.h"
 #include "varnel/core/ReplaceRegex.h"
 #include "varnel/languages/LanguageFactory.h"
 
@@ -12,8 +13,9 @@ namespace varnel {
 
 struct CommandLine {
     enum class Mode { Infer, Suggest, Select, Rewrite, Code, Help, Version };
-    // What a rewrite writes: every line, only the lines that changed, or only the counts.
-    enum class Output { AllLines, ChangedLines, Counts };
+    // What a rewrite writes: every line, only the lines that changed or only the counts (all to
+    // standard output), what it changes as a unified diff, or each file in its place.
+    enum class Output { AllLines, ChangedLines, Counts, Diff, InPlace };
 
     Mode mode = Mode::Infer;
     std::optional<Language> language; // none: the one the user stored
@@ -23,10 +25,14 @@ struct CommandLine {
     // Samples read from these files ("-": standard input) instead of text and replace.
     std::optional<std::string> search_file;
     std::optional<std::string> replace_file;
+    // The rule learned from the examples in this file ("-": standard input) instead of samples.
+    std::optional<std::string> examples_file;
 
     // Rewriting: the regex and format the user gave; none to infer them from the samples.
     std::optional<ReplaceRegex> regex_and_format;
     Output output = Output::AllLines;
+    std::string backup_suffix; // InPlace: the original kept as FILE + suffix; none when empty
+    Encoding encoding = Encoding::Utf8; // of the files rewritten
     // Rewriting: as given, "-" for standard input; never empty. Code: the files the command
     // names, none for standard input.
     std::vector<std::string> files;

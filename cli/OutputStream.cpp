@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
+#include <utility>
 
 namespace varnel {
 
@@ -15,7 +16,8 @@ constexpr std::size_t buffer_size = 1 << 16;
 
 } // namespace
 
-OutputStream::OutputStream(int descriptor) : descriptor(descriptor) {
+OutputStream::OutputStream(int descriptor, std::string name)
+    : descriptor(descriptor), name(std::move(name)) {
     buffer.reserve(buffer_size);
 }
 
@@ -39,7 +41,7 @@ void OutputStream::flush() {
             if (error == EPIPE) {
                 throw OutputClosed();
             }
-            throw CommandError(std::string("cannot write the output: ") + std::strerror(error));
+            throw CommandError("cannot write " + name + ": " + std::strerror(error));
         }
     }
     buffer.clear();

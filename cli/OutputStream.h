@@ -8,7 +8,8 @@ namespace varnel {
 
 class OutputStream {
 public:
-    explicit OutputStream(int descriptor);
+    // The name is what messages call the output.
+    explicit OutputStream(int descriptor, std::string name = "the output");
 
     // Both throw OutputClosed when the reader has gone and CommandError on any other failure.
     void write(std::string_view bytes);
@@ -16,6 +17,7 @@ public:
 
 private:
     int descriptor;
+    std::string name;
     std::string buffer;
 };
 

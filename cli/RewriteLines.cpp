@@ -6,38 +6,37 @@
 
 namespace varnel {
 
-void rewrite_lines(LineReader& lines, const Replacer& replacer, CommandLine::Output output,
-                   OutputStream& out, RewriteCounts& counts) {
+namespace {
+
+std::string unwritable(Encoding encoding) {
+    // In UTF-8, only a match that ends inside a character that takes two UTF-16 code units leaves
+    // half of it.
+    return encoding == Encoding::Utf8
+               ? ": a match splits a character in two, which UTF-8 cannot hold"
+               : ": the rewritten line holds a character that Latin-1 cannot hold";
+}
+
+} // namespace
+
+void rewrite_lines(LineReader& lines, const Replacer& replacer, Encoding encoding,
+                   const std::function<void(const RewrittenLine&)>& sink, RewriteCounts& counts) {
     while (const auto line = lines.next()) {
-        const ReplaceOutcome outcome = replacer.replace_all(lines.decoded(line->text));
+        const ReplaceOutcome outcome = replacer.replace_all(decode_text(line->text, encoding));
         if (outcome.status == ReplaceOutcome::Status::TooComplex) {
             throw CommandError(lines.position() + ": " + utf16_to_utf8(outcome.message));
         }
         DBC_CHECK(outcome.status == ReplaceOutcome::Status::Replaced ||
                   outcome.status == ReplaceOutcome::Status::NoMatch);
-        const bool replaced = outcome.status == ReplaceOutcome::Status::Replaced;
-        if (replaced) {
+        RewrittenLine rewritten{*line, std::nullopt};
+        if (outcome.status == ReplaceOutcome::Status::Replaced) {
             ++counts.lines;
             counts.matches += outcome.matches;
-        }
-        if (output == CommandLine::Output::Counts ||
-            (output == CommandLine::Output::ChangedLines && !replaced)) {
-            continue;
-        }
-        // A line without a match goes out as the very bytes that came in.
-        if (replaced) {
-            // The regex runs on UTF-16 code units: a match may end inside a character that takes
-            // two of them, and what is left of it has no UTF-8.
-            const auto bytes = exact_utf8(outcome.text);
-            if (!bytes) {
-                throw CommandError(lines.position() +
-                                   ": a match splits a character in two, which UTF-8 cannot hold");
+            rewritten.replaced = encode_text(outcome.text, encoding);
+            if (!rewritten.replaced) {
+                throw CommandError(lines.position() + unwritable(encoding));
             }
-            out.write(*bytes);
-        } else {
-            out.write(line->text);
         }
-        out.write(line->ending);
+        sink(rewritten);
     }
 }
 

@@ -3,11 +3,14 @@
 #include "cli/CommandError.h"
 #include "cli/JsonText.h"
 #include "cli/Printable.h"
+#include "cli/ReadExamples.h"
 #include "cli/ReadSample.h"
-#include "cli/RewriteLines.h"
+#include "cli/RewriteFiles.h"
+#include "varnel/common/CharacterNumber.h"
 #include "varnel/common/DBC.h"
 #include "varnel/common/Utf8.h"
 #include "varnel/core/MakeReplaceRegex.h"
+#include "varnel/learning/LearnReplaceRegex.h"
 #include "varnel/suggestions/MakeSelectionSuggestion.h"
 #include "varnel/suggestions/MakeSuggestions.h"
 
@@ -39,22 +42,54 @@ Samples samples(const CommandLine& command) {
     return pair;
 }
 
-ReplaceRegex inferred(const CommandLine& command, const LanguageFactory& factory,
-                      Language language) {
-    const Samples pair = samples(command);
-    return make_replace_regex(pair.search, pair.replace, factory.regex_formatting(language));
+// The rule of the command: learned from its examples, with the pieces they leave open, or inferred
+// from its two samples.
+LearnedRule rule(const CommandLine& command, const LanguageFactory& factory, Language language) {
+    if (!command.examples_file) {
+        const Samples pair = samples(command);
+        const ReplaceRegex inferred =
+            make_replace_regex(pair.search, pair.replace, factory.regex_formatting(language));
+        return {inferred.regex, inferred.format, {}};
+    }
+    const ExampleFile file = read_examples(*command.examples_file);
+    const LearnResult learned = learn_replace_regex(file.examples, file.unchanged, language);
+    if (const auto* refusal = std::get_if<Refusal>(&learned)) {
+        // The reason quotes the examples, control characters and all.
+        throw CommandError(printable(utf16_to_utf8(refusal->reason)));
+    }
+    return std::get<LearnedRule>(learned);
+}
+
+// Briefly, so that the user may add an example that settles them.
+void tell_ambiguous(const LearnedRule& learned, std::ostream& notes) {
+    for (const AmbiguousPiece& piece : learned.ambiguous) {
+        notes << "varnel-cli: example " << piece.example << " leaves open where \""
+              << printable(utf16_to_utf8(piece.text))
+              << "\" comes from: " << printable(utf16_to_utf8(piece.question)) << '\n';
+    }
 }
 
 void infer(const CommandLine& command, const LanguageFactory& factory, Language language,
-           OutputStream& out) {
-    const ReplaceRegex result = inferred(command, factory, language);
+           OutputStream& out, std::ostream& notes) {
+    const LearnedRule result = rule(command, factory, language);
     if (command.json) {
-        write_json(out,
-                   {{"regex", json_string(result.regex)}, {"format", json_string(result.format)}});
+        Json document{{"regex", json_string(result.regex)}, {"format", json_string(result.format)}};
+        if (command.examples_file) {
+            Json ambiguous = Json::array();
+            for (const AmbiguousPiece& piece : result.ambiguous) {
+                ambiguous.push_back({{"example", piece.example},
+                                     {"position", piece.position},
+                                     {"text", json_string(piece.text)},
+                                     {"question", json_string(piece.question)}});
+            }
+            document["ambiguous"] = ambiguous;
+        }
+        write_json(out, document);
         return;
     }
     write_line(out, utf16_to_utf8(result.regex));
     write_line(out, utf16_to_utf8(result.format));
+    tell_ambiguous(result, notes);
 }
 
 void suggest(const CommandLine& command, const LanguageFactory& factory, Language language,
@@ -89,30 +124,36 @@ void select(const CommandLine& command, const LanguageFactory& factory, Language
     }
 }
 
-std::string invalid_regex_message(const ReplaceOutcome& error) {
-    const char* what = error.status == ReplaceOutcome::Status::InvalidFormat
-                           ? "the format string is not valid at offset "
-                           : "the regular expression is not valid at offset ";
+// Told as the window tells it: in characters from 1.
+std::string invalid_regex_message(const ReplaceOutcome& error, const ReplaceRegex& pair) {
+    const bool format = error.status == ReplaceOutcome::Status::InvalidFormat;
+    const std::string what = format ? "the format string is not valid at character "
+                                    : "the regular expression is not valid at character ";
     // The reason may quote the user's regex or format, control bytes and all.
-    return what + std::to_string(error.offset) + ": " + printable(utf16_to_utf8(error.message));
+    return what +
+           std::to_string(character_number(format ? pair.format : pair.regex, error.offset)) +
+           ": " + printable(utf16_to_utf8(error.message));
 }
 
 ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory, Language language,
-                   OutputStream& out) {
-    const ReplaceRegex pair =
-        command.regex_and_format ? *command.regex_and_format : inferred(command, factory, language);
+                   OutputStream& out, std::ostream& notes) {
+    ReplaceRegex pair;
+    if (command.regex_and_format) {
+        pair = *command.regex_and_format;
+    } else {
+        const LearnedRule learned = rule(command, factory, language);
+        if (!command.json) {
+            tell_ambiguous(learned, notes);
+        }
+        pair = {learned.regex, learned.format};
+    }
     const Replacer replacer(pair.regex, pair.format, language);
     if (const auto& error = replacer.error()) {
         throw CommandError(error->status == ReplaceOutcome::Status::TooComplex
                                ? utf16_to_utf8(error->message)
-                               : invalid_regex_message(*error));
+                               : invalid_regex_message(*error, pair));
     }
-    RewriteCounts counts;
-    for (const auto& path : command.files) {
-        InputFile file(path);
-        LineReader lines(file);
-        rewrite_lines(lines, replacer, command.output, out, counts);
-    }
+    const RewriteCounts counts = rewrite_files(command, replacer, out);
     if (command.output == CommandLine::Output::Counts) {
         if (command.json) {
             write_json(out, {{"lines", counts.lines}, {"matches", counts.matches}});
@@ -125,8 +166,13 @@ ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory, L
 
 void code(const CommandLine& command, const LanguageFactory& factory, Language language,
           OutputStream& out) {
-    const ReplaceRegex pair =
-        command.regex_and_format ? *command.regex_and_format : inferred(command, factory, language);
+    ReplaceRegex pair;
+    if (command.regex_and_format) {
+        pair = *command.regex_and_format;
+    } else {
+        const LearnedRule learned = rule(command, factory, language);
+        pair = {learned.regex, learned.format};
+    }
     std::vector<std::wstring> files;
     for (const std::string& file : command.files) {
         const auto name = utf8_to_utf16(file);
@@ -165,11 +211,12 @@ void version(const CommandLine& command, OutputStream& out) {
 
 } // namespace
 
-ExitStatus run_command(const CommandLine& command, Language language, OutputStream& out) {
+ExitStatus run_command(const CommandLine& command, Language language, OutputStream& out,
+                       std::ostream& notes) {
     const LanguageFactory factory;
     switch (command.mode) {
     case CommandLine::Mode::Infer:
-        infer(command, factory, language, out);
+        infer(command, factory, language, out, notes);
         return Done;
     case CommandLine::Mode::Suggest:
         suggest(command, factory, language, out);
@@ -184,7 +231,7 @@ ExitStatus run_command(const CommandLine& command, Language language, OutputStre
         version(command, out);
         return Done;
     case CommandLine::Mode::Rewrite:
-        return rewrite(command, factory, language, out);
+        return rewrite(command, factory, language, out, notes);
     case CommandLine::Mode::Code:
         code(command, factory, language, out);
         return Done;

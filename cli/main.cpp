@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
     DBC::set_assert_handler(&assert_handler);
     // A closed pipe then shows as a failed write, which ends the program quietly.
     std::signal(SIGPIPE, SIG_IGN);
+    // A file that grows past the user's limit then fails to be written, and is left as it was.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     const ParsedCommandLine parsed =
         parse_command_line(std::vector<std::string>(argv + 1, argv + argc));
@@ -58,7 +60,7 @@ int main(int argc, char** argv) {
     try {
         // Without --language, the language the user last chose in the window.
         const auto language = command.language ? *command.language : Settings().get_language();
-        const ExitStatus status = run_command(command, language, out);
+        const ExitStatus status = run_command(command, language, out, std::cerr);
         out.flush();
         return status;
     } catch (const OutputClosed&) {

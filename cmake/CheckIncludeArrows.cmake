@@ -1,6 +1,7 @@
 # cmake -D ROOT=<tree> -P CheckIncludeArrows.cmake
 # Holds every include of every source of the product against the graph of its parts
-# (VarnelParts.cmake): a part may include itself and the parts it reaches along the arrows. Every
+# (VarnelParts.cmake): a part may include itself and the parts it reaches along the arrows, and
+# only the pattern part includes PCRE2. Every
 # source of the library and the front ends also puts its names in namespace varnel. Fails with
 # the file, the line and what is wrong.
 cmake_minimum_required(VERSION 3.25)
@@ -30,6 +31,10 @@ foreach(part IN LISTS parts)
                     string(APPEND violations
                         "${relative}:${number}: ${part}/ may not include ${included}/: ${line}\n")
                 endif()
+            elseif(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<pcre2\\.h>"
+                   AND NOT part STREQUAL VARNEL_PCRE2_PART)
+                string(APPEND violations "${relative}:${number}: only ${VARNEL_PCRE2_PART}/ "
+                    "runs PCRE2: ${line}\n")
             endif()
         endforeach()
         # Read whole: file(STRINGS) would split the line at its semicolon.

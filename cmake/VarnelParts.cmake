@@ -4,14 +4,17 @@
 
 # The library: folder varnel/<part>, target varnel::<part>. Every part comes after the parts it
 # links, so the list is also the order to add, find and link them in.
-set(VARNEL_LIBRARY_PARTS common languages core suggestions replace learning settings)
+set(VARNEL_LIBRARY_PARTS common languages pattern core suggestions replace learning settings)
 set(VARNEL_LINKS_common "")
 set(VARNEL_LINKS_languages common)
+set(VARNEL_LINKS_pattern languages common)
 set(VARNEL_LINKS_core languages common)
-set(VARNEL_LINKS_suggestions languages common)
-set(VARNEL_LINKS_replace languages common)
+set(VARNEL_LINKS_suggestions pattern languages common)
+set(VARNEL_LINKS_replace pattern languages common)
 set(VARNEL_LINKS_learning core replace languages common)
 set(VARNEL_LINKS_settings languages)
+# The one part that compiles and runs patterns on PCRE2, and so the only one to include it.
+set(VARNEL_PCRE2_PART pattern)
 # The parts built on Qt: found only when a front end is built.
 set(VARNEL_QT_PARTS settings)
 

@@ -1,13 +1,15 @@
 // varnel-cli's text handling on any bytes, judged against Qt's own UTF-8 and JSON code: strict and
 // replacing UTF-8 decoding, UTF-8 and JSON encoding (a surrogate without its partner as U+FFFD),
-// and any command line: a refusal says why in printable UTF-8; a command writes valid UTF-8 (a
-// rewrite, the bytes of its input) and, with --json, a JSON document that holds its results.
+// the decoding of rewritten files that gives back every byte, and any command line: a refusal says
+// why in printable UTF-8; a command writes valid UTF-8 (a rewrite of UTF-8, the bytes of its input)
+// and, with --json, a JSON document that holds its results.
 
 #include "cli/CommandError.h"
 #include "cli/CommandLine.h"
 #include "cli/JsonText.h"
 #include "cli/OutputStream.h"
 #include "cli/RunCommand.h"
+#include "cli/TextEncoding.h"
 #include "fuzz/FuzzFailure.h"
 #include "fuzz/FuzzInput.h"
 #include "fuzz/FuzzTarget.h"
@@ -21,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sstream>
 #include <unistd.h>
 
 #include <QJsonArray>
@@ -92,6 +95,15 @@ void check_decoding(const std::string& bytes) {
     }
     if (utf8_to_utf16_replacing(bytes) != qt.text) {
         fuzz_failure("replacing UTF-8 decoding differs from Qt's on " + hex(bytes));
+    }
+    for (const Encoding encoding : {Encoding::Utf8, Encoding::Latin1}) {
+        const std::wstring decoded = decode_text(bytes, encoding);
+        if (text && encoding == Encoding::Utf8 && decoded != *text) {
+            fuzz_failure("valid UTF-8 of a rewritten file reads otherwise: " + hex(bytes));
+        }
+        if (encode_text(decoded, encoding) != bytes) {
+            fuzz_failure("a rewritten file's bytes do not round-trip: " + hex(bytes));
+        }
     }
 }
 
@@ -193,7 +205,8 @@ Run run(const CommandLine& command, Language language) {
     Run result;
     try {
         OutputStream out(::fileno(file));
-        result.status = run_command(command, language, out);
+        std::ostringstream notes;
+        result.status = run_command(command, language, out, notes);
         out.flush();
     } catch (const CommandError& error) {
         result.error = error.what();
@@ -231,8 +244,9 @@ void check_command_line(const std::vector<std::string>& arguments, const std::st
         return;
     }
     CommandLine command = *parsed.command;
-    if (command.search_file || command.replace_file) {
-        return; // files named by the fuzzer are not read
+    if (command.search_file || command.replace_file || command.examples_file ||
+        command.output == CommandLine::Output::InPlace) {
+        return; // files named by the fuzzer are neither read nor rewritten
     }
     const ContentFile file(content);
     if (command.mode == CommandLine::Mode::Rewrite) {
@@ -248,7 +262,8 @@ void check_command_line(const std::vector<std::string>& arguments, const std::st
     if (rewrites_all && result.status == NoMatch && result.output != content) {
         fuzz_failure("a rewrite without a match changed its input: " + hex(result.output));
     }
-    if (!utf8_to_utf16(result.output)) {
+    const bool utf8_input = utf8_to_utf16(content) && command.encoding == Encoding::Utf8;
+    if (utf8_input && !utf8_to_utf16(result.output)) {
         fuzz_failure("the output is not valid UTF-8: " + hex(result.output));
     }
     const bool json_output = command.json && result.status != Failed &&

@@ -1,15 +1,17 @@
 // Retakes the pictures of Varnel that the help, the README and the AppStream metadata show: the
-// window, the live check in each of its states, a list of suggestions, an element menu, the help
-// window and the About box. Run by
+// window, the live check in each of its states, a list of suggestions, an element menu, the
+// preview of a rule on a text and its teaching, the help window and the About box. Run by
 // scripts/screenshots.sh on the offscreen platform:
 //     varnel_screenshots REPOSITORY HELP_FILE
 
 #include "app/AboutDialog.h"
 #include "app/ChmFile.h"
 #include "app/HelpViewer.h"
+#include "app/LineVerdictsModel.h"
 #include "app/MainWindow.h"
+#include "app/PreviewWindow.h"
 #include "app/RichTextBox.h"
-#include "settings/Settings.h"
+#include "varnel/settings/Settings.h"
 
 #include <cstdio>
 #include <locale>
@@ -20,10 +22,16 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QThreadPool>
+#include <QTreeView>
+
+using namespace varnel;
 
 namespace {
 
 void settle() {
+    // Work in the background hands its result over first.
+    QThreadPool::globalInstance()->waitForDone();
     for (int round = 0; round < 5; ++round) {
         QApplication::processEvents();
     }
@@ -99,7 +107,26 @@ int main(int argc, char** argv) {
     saved &= save(*specials, repository, "help/pages/images/menu.png");
     specials->hide();
 
-    boost::optional<ChmFile> help = ChmFile::open(QString::fromLocal8Bit(argv[2]));
+    // The preview of the rule on a changelog's dates, then taught from a line it gets wrong.
+    make(window, "2020-01-16", "16/01/2020");
+    window.findChild<QMenu*>(QStringLiteral("tools_menu"))->actions().front()->trigger();
+    auto* preview = window.findChild<PreviewWindow*>(QStringLiteral("preview_window"));
+    preview->insert_text(QStringLiteral(
+        "2020-01-16 Release 1.0\n2020-01-16 Fixed the check of long samples\n"
+        "Released again on 2020-01-16\n2021-03-02 Release 1.1: the ECMAScript language\n"
+        "  (no date on this line)\n2021-03-02 The help window reads the compiled help\n"
+        "2022-11-30 Release 1.2\n"));
+    saved &= save(*preview, repository, "docs/preview.png");
+    auto* lines = preview->findChild<QTreeView*>(QStringLiteral("lines_view"));
+    lines->model()->setData(lines->model()->index(3, LineVerdictsModel::becomes_column),
+                            QStringLiteral("02/03/2021 Release 1.1: the ECMAScript language"));
+    settle();
+    lines->setCurrentIndex(lines->model()->index(3, LineVerdictsModel::line_column));
+    saved &= save(*preview, repository, "docs/preview-taught.png");
+    saved &= save(*preview, repository, "help/pages/images/preview.png");
+    preview->hide();
+
+    std::optional<ChmFile> help = ChmFile::open(QString::fromLocal8Bit(argv[2]));
     if (!help) {
         std::fprintf(stderr, "Cannot read the help file %s\n", argv[2]);
         return 1;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Retakes the pictures of the window, the help window and the About box in docs/ and in the help
-# pages, on the offscreen platform (no display needed).
+# Retakes the pictures of the window, the "Try on text" preview, the help window and the About box
+# in docs/ and in the help pages, on the offscreen platform (no display needed).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

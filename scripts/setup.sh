@@ -12,6 +12,7 @@ packages=(
     fp-utils libchm-dev librsvg2-bin
     desktop-file-utils appstream man-db dpkg-dev
     nodejs perl python3 sed
+    diffutils patch
 )
 
 missing=()

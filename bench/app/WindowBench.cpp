@@ -3,6 +3,7 @@
 // includes painting the controls it changed, as the user waits for that too.
 
 #include "app/MainWindow.h"
+#include "app/PreviewWindow.h"
 #include "app/RichTextBox.h"
 #include "varnel/core/MakeReplaceRegex.h"
 #include "varnel/languages/LanguageFactory.h"
@@ -11,17 +12,22 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <locale>
 #include <random>
 #include <string>
 #include <vector>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
@@ -107,6 +113,25 @@ std::wstring regex_of_length(std::size_t length, bool with_replacement = true) {
 }
 
 // The real window, shown, its controls found by name.
+// Takes the step and settles it, then turns the event loop until the status bar's note of long
+// work (busy_status) is hidden and done() holds; returns the longest time the event loop stood
+// still meanwhile, the step and its settling included.
+template <typename Step, typename Done>
+std::chrono::duration<double> run_until_idle_in(const QWidget* busy_status, const Step& step,
+                                                const Done& done) {
+    using Clock = std::chrono::steady_clock;
+    auto step_start = Clock::now();
+    step();
+    QApplication::processEvents();
+    std::chrono::duration<double> longest = Clock::now() - step_start;
+    while (!busy_status->isHidden() || !done()) {
+        step_start = Clock::now();
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        longest = std::max<std::chrono::duration<double>>(longest, Clock::now() - step_start);
+    }
+    return longest;
+}
+
 struct Window {
     Window() : window(settings) {
         window.get_window().show();
@@ -137,25 +162,9 @@ struct Window {
         settle();
     }
 
-    // No long work under way: the status bar's note of it is hidden.
-    bool idle() const { return busy_status == nullptr || busy_status->isHidden(); }
-
-    // Takes the step and settles it, then turns the event loop until the window is idle and
-    // done() holds; returns the longest time the event loop stood still meanwhile, the step and
-    // its settling included.
     template <typename Step, typename Done>
     std::chrono::duration<double> run_until_idle(const Step& step, const Done& done) {
-        using Clock = std::chrono::steady_clock;
-        auto step_start = Clock::now();
-        step();
-        settle();
-        std::chrono::duration<double> longest = Clock::now() - step_start;
-        while (!idle() || !done()) {
-            step_start = Clock::now();
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            longest = std::max<std::chrono::duration<double>>(longest, Clock::now() - step_start);
-        }
-        return longest;
+        return run_until_idle_in(busy_status, step, done);
     }
     template <typename Step>
     std::chrono::duration<double> run_until_idle(const Step& step) {
@@ -329,6 +338,35 @@ void BM_SampleKeystroke(benchmark::State& state) {
     }
 }
 
+// A second of the window left alone with the caret at the end of a long search sample, the window
+// active: what the caret's blinking and anything else on a timer cost. "cpu_percent" is the
+// window thread's CPU time over the wall time.
+void BM_IdleWithSample(benchmark::State& state) {
+    Window ui;
+    ui.search_for_box->setText(
+        to_qstring(make_samples(static_cast<std::size_t>(state.range(0))).search));
+    ui.window.activateWindow();
+    ui.search_for_box->setFocus();
+    ui.settle();
+    const auto thread_time = [] {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+    };
+    std::chrono::duration<double> cpu{};
+    std::chrono::duration<double> wall{};
+    for (auto _ : state) {
+        const auto cpu_start = thread_time();
+        const auto start = std::chrono::steady_clock::now();
+        QEventLoop second;
+        QTimer::singleShot(1000, &second, &QEventLoop::quit);
+        second.exec();
+        wall += std::chrono::steady_clock::now() - start;
+        cpu += thread_time() - cpu_start;
+    }
+    state.counters["cpu_percent"] = 100 * cpu / wall;
+}
+
 // A selection change that refills the suggestions, until they are shown: a few words in the
 // middle of the regex, or nearly all of a regex without groups, where the list shows a suggestion
 // as long as the selection. The selection runs from space to space, so it holds whole escapes.
@@ -368,7 +406,51 @@ BENCHMARK(BM_Keystroke)
 BENCHMARK(BM_KeystrokeInMadeRegex)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectAllInMadeRegex)->Arg(1 << 20)->Iterations(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SampleKeystroke)->Arg(2000)->Arg(100000)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IdleWithSample)->Arg(1 << 20)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectionChange)->ArgsProduct({{2000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// Lines of words, numbers and punctuation, 60 code units long or a little more, size in all.
+std::wstring lines_of_text(std::size_t size) {
+    std::wstring text = make_samples(size).search;
+    for (std::size_t space = text.find(L' ', 60); space != std::wstring::npos;
+         space = text.find(L' ', space + 60)) {
+        text[space] = L'\n';
+    }
+    return text;
+}
+
+// The preview of a text of the given length as its rule changes, between two rules in turn: the
+// time from the change to every line's verdict shown and the lines in view painted; "stall" is
+// the longest time meanwhile that the window did not answer.
+void BM_PreviewRuleChange(benchmark::State& state) {
+    PreviewWindow preview;
+    preview.show();
+    const auto* busy = preview.findChild<QWidget*>("busy_status");
+    const auto* counts = preview.findChild<QLabel*>("counts_label");
+    auto* view = preview.findChild<QTreeView*>("lines_view");
+    const PreviewRule rules[] = {{L"{[0-9]+}", L"<\\1>", language, std::nullopt},
+                                 {L"{[a-z]+}", L"\\1!", language, std::nullopt}};
+    const auto judged = [&] { return counts->text().contains(QStringLiteral(" lines:")); };
+    run_until_idle_in(
+        busy,
+        [&] {
+            preview.insert_text(
+                to_qstring(lines_of_text(static_cast<std::size_t>(state.range(0)))));
+            preview.follow(rules[0]);
+        },
+        judged);
+    std::size_t turn = 0;
+    std::chrono::duration<double> stall{};
+    for (auto _ : state) {
+        const PreviewRule& rule = rules[++turn % 2];
+        stall = std::max(stall, run_until_idle_in(
+                                    busy, [&] { preview.follow(rule); }, judged));
+        view->viewport()->repaint();
+    }
+    state.counters["lines"] = view->model()->rowCount();
+    state.counters["stall_ms"] = stall.count() * 1000;
+}
+BENCHMARK(BM_PreviewRuleChange)->Arg(100000)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     std::locale::global(std::locale("C.UTF-8"));

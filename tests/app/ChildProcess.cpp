@@ -1,7 +1,12 @@
 #include "tests/app/ChildProcess.h"
 
+#include "app/AboutDialog.h"
 #include "app/BackgroundJob.h"
+#include "app/HelpViewer.h"
 #include "app/MainWindow.h"
+#include "app/PreviewWindow.h"
+#include "app/StartFile.h"
+#include "app/SupportCommands.h"
 #include "app/UnhandledException.h"
 #include "app/WPFAssertHandler.h"
 #include "varnel/common/DBC.h"
@@ -9,6 +14,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <stdexcept>
 #include <thread>
 
@@ -48,13 +54,14 @@ int failed_check_in_the_window() {
     return 0;
 }
 
-// The window as it opens on the screen, in device pixels: the screen's available area, the
-// window's frame and its content, one line each.
+// Every window Varnel opens as it opens on the screen, in device pixels, one line each: the
+// screen's available area, the main window's content, then each window's frame.
 int window_placement() {
     Settings settings;
     MainWindow window(settings);
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    std::optional<ChmFile> help = ChmFile::open(file_beside_executable(L"Help.chm"));
+    if (!QTest::qWaitForWindowExposed(&window) || !help) {
         return 1;
     }
     const qreal scale = window.devicePixelRatio();
@@ -64,8 +71,30 @@ int window_placement() {
                     pixels.height());
     };
     print("available", window.screen()->availableGeometry());
-    print("frame", window.frameGeometry());
     print("content", window.geometry());
+    print("main", window.frameGeometry());
+    SupportCommands nothing_starts(window, [](const QUrl&) { return false; });
+    const std::pair<const char*, std::function<QWidget*()>> others[] = {
+        {"help", [&] { return new HelpViewer(std::move(*help), window); }},
+        {"about", [&] { return new AboutDialog(window); }},
+        {"preview", [&] { return new PreviewWindow(&window); }},
+        {"license",
+         [&] {
+             nothing_starts.show_license();
+             return window.findChild<QWidget*>(QStringLiteral("license_window"));
+         }},
+        {"address", [&] {
+             nothing_starts.email_support();
+             return window.findChild<QWidget*>(QStringLiteral("support_address_box"));
+         }}};
+    for (const auto& [name, open] : others) {
+        QWidget* other = open();
+        other->show();
+        if (!QTest::qWaitForWindowExposed(other)) {
+            return 1;
+        }
+        print(name, other->frameGeometry());
+    }
     return 0;
 }
 

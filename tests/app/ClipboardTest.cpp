@@ -1,6 +1,7 @@
 // The paste buttons of the sample boxes and the copy buttons of the result boxes.
 
 #include "app/PasteButton.h"
+#include "app/ShownText.h"
 #include "tests/app/AppTest.h"
 #include "tests/app/WindowUnderTest.h"
 #include "varnel/core/MakeReplaceRegex.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 #include <random>
+#include <tuple>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -73,35 +75,114 @@ private slots:
         config.reset();
     }
 
-    void paste_replaces_the_box_with_one_line_data() {
+    void paste_replaces_the_sample_exactly_data() {
         QTest::addColumn<QString>("clipboard");
-        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("shown");
         QTest::newRow("carriage return and line feed")
-            << QStringLiteral("first\r\nsecond") << QStringLiteral("first  second");
-        QTest::newRow("line feeds") << QStringLiteral("a\nb\n") << QStringLiteral("a b ");
-        QTest::newRow("carriage returns") << QStringLiteral("\ra\rb") << QStringLiteral(" a b");
-        QTest::newRow("tabs and spaces kept") << QStringLiteral("a\t b") << QStringLiteral("a\t b");
+            << QStringLiteral("first\r\nsecond") << QStringLiteral("first\u21B5\u21B5second");
+        QTest::newRow("line feeds") << QStringLiteral("a\nb\n") << QStringLiteral("a\u21B5b\u21B5");
+        QTest::newRow("tabs and spaces") << QStringLiteral("a\t b") << QStringLiteral("a\t b");
         QTest::newRow("outside ASCII")
             << QStringLiteral("Zoë 😀 中文") << QStringLiteral("Zoë 😀 中文");
         QTest::newRow("empty text") << QString() << QString();
     }
-    void paste_replaces_the_box_with_one_line() {
+    void paste_replaces_the_sample_exactly() {
         QFETCH(QString, clipboard);
-        QFETCH(QString, pasted);
+        QFETCH(QString, shown);
         QTest::keyClicks(ui->search_for_box, QStringLiteral("old text"));
         QTest::keyClicks(ui->replace_with_box, QStringLiteral("old text"));
         change_clipboard([&](QClipboard& board) { board.setText(clipboard); });
         QVERIFY(ui->search_for_paste->isEnabled());
 
         QTest::mouseClick(ui->search_for_paste, Qt::LeftButton);
-        QCOMPARE(ui->search_for_box->text(), pasted);
-        QCOMPARE(ui->search_for_box->cursorPosition(), pasted.size());
+        QCOMPARE(ui->search_for_box->sample(), clipboard);
+        QCOMPARE(ui->search_for_box->text(), shown);
+        QCOMPARE(ui->search_for_box->cursorPosition(), clipboard.size());
         QVERIFY(ui->search_for_box->hasFocus());
-        QCOMPARE(ui->make_regex_button->isEnabled(), !pasted.isEmpty());
+        QCOMPARE(ui->make_regex_button->isEnabled(), !clipboard.isEmpty());
 
         QTest::mouseClick(ui->replace_with_paste, Qt::LeftButton);
-        QCOMPARE(ui->replace_with_box->text(), pasted);
+        QCOMPARE(ui->replace_with_box->sample(), clipboard);
         QVERIFY(ui->replace_with_box->hasFocus());
+    }
+
+    // Lines copied from a file, pasted with the button or with Ctrl+V: the regex holds the line
+    // breaks the samples hold, and so matches the text copied.
+    void multi_line_samples_make_a_regex_of_their_lines_data() {
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QString>("replace");
+        QTest::addColumn<bool>("by_key");
+        for (const bool by_key : {false, true}) {
+            QTest::addRow("line feed, %s", by_key ? "Ctrl+V" : "Paste")
+                << QStringLiteral("alpha 1\nbeta 2") << QStringLiteral("beta 2\nalpha 1") << by_key;
+            QTest::addRow("carriage return and line feed, %s", by_key ? "Ctrl+V" : "Paste")
+                << QStringLiteral("alpha 1\r\nbeta 2") << QStringLiteral("beta 2\r\nalpha 1")
+                << by_key;
+        }
+    }
+    void multi_line_samples_make_a_regex_of_their_lines() {
+        QFETCH(QString, search);
+        QFETCH(QString, replace);
+        QFETCH(bool, by_key);
+        for (const auto& [text, box, button] :
+             {std::tuple(search, ui->search_for_box, ui->search_for_paste),
+              std::tuple(replace, ui->replace_with_box, ui->replace_with_paste)}) {
+            change_clipboard([&](QClipboard& board) { board.setText(text); });
+            if (by_key) {
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            } else {
+                QTest::mouseClick(button, Qt::LeftButton);
+            }
+            QCOMPARE(box->sample(), text);
+        }
+        QTest::mouseClick(ui->make_regex_button, Qt::LeftButton);
+        const ReplaceRegex expected =
+            make_replace_regex(to_wstring(search), to_wstring(replace),
+                               LanguageFactory().regex_formatting(Language::VisualStudio));
+        QCOMPARE(WindowUnderTest::text(*ui->regex_box), to_qstring(expected.regex));
+        QVERIFY2(ui->check_line().startsWith(QChar(0x2713)), qPrintable(ui->check_line()));
+    }
+
+    // Typing keeps every unit it does not touch, also next to stand-ins that look like what is
+    // typed; undo and redo bring back the units, not their stand-ins. "\b" is Backspace.
+    void typing_keeps_the_units_around_it_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("sample");
+        QTest::newRow("after a line feed") << "1\n2" << 2 << "x"
+                                           << "1\nx2";
+        QTest::newRow("a stand-in typed before the unit it stands for") << "1\n2" << 1 << "\u21B5"
+                                                                        << "1\u21B5\n2";
+        QTest::newRow("the same after it") << "1\n2" << 2 << "\u21B5"
+                                           << "1\n\u21B52";
+        QTest::newRow("back over a carriage return") << "1\r\n2" << 2 << "\b"
+                                                     << "1\n2";
+        QTest::newRow("a run of typing and taking back") << "\r\r" << 1 << "ab\bc"
+                                                         << "\rac\r";
+    }
+    void typing_keeps_the_units_around_it() {
+        QFETCH(QString, pasted);
+        QFETCH(int, caret);
+        QFETCH(QString, typed);
+        QFETCH(QString, sample);
+        change_clipboard([&](QClipboard& board) { board.setText(pasted); });
+        QTest::mouseClick(ui->search_for_paste, Qt::LeftButton);
+        ui->search_for_box->setCursorPosition(caret);
+        for (const QChar key : typed) {
+            if (key == QLatin1Char('\b')) {
+                QTest::keyClick(ui->search_for_box, Qt::Key_Backspace);
+            } else {
+                WindowUnderTest::type(ui->search_for_box, key);
+            }
+        }
+        QCOMPARE(ui->search_for_box->sample(), sample);
+        QCOMPARE(ui->search_for_box->text(), shown_text(sample));
+        QTest::keyClick(ui->search_for_box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ui->search_for_box->sample(), pasted);
+        QTest::keyClick(ui->search_for_box, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(ui->search_for_box->sample(), sample);
     }
 
     void paste_buttons_follow_the_clipboard() {
@@ -144,20 +225,15 @@ private slots:
         };
         paste(search, ui->search_for_paste);
         paste(replace, ui->replace_with_paste);
-        const auto one_line = [](QString text) {
-            return text.replace(QLatin1Char('\n'), QLatin1Char(' '))
-                .replace(QLatin1Char('\r'), QLatin1Char(' '));
-        };
-        QCOMPARE(ui->search_for_box->text(), one_line(search));
-        QCOMPARE(ui->replace_with_box->text(), one_line(replace));
+        QVERIFY(ui->search_for_box->sample() == search);
+        QVERIFY(ui->replace_with_box->sample() == replace);
 
         QTest::mouseClick(ui->make_regex_button, Qt::LeftButton);
         QVERIFY(ui->wait_until_idle());
         const LanguageFactory factory;
         const auto language = Language::VisualStudio;
-        const ReplaceRegex expected =
-            make_replace_regex(to_wstring(one_line(search)), to_wstring(one_line(replace)),
-                               factory.regex_formatting(language));
+        const ReplaceRegex expected = make_replace_regex(to_wstring(search), to_wstring(replace),
+                                                         factory.regex_formatting(language));
         QVERIFY(WindowUnderTest::text(*ui->regex_box) == to_qstring(expected.regex));
         QVERIFY(WindowUnderTest::text(*ui->format_box) == to_qstring(expected.format));
         const std::optional<SelectionSuggestion> selection = make_selection_suggestion(

@@ -202,6 +202,18 @@ private slots:
         QCOMPARE(browser->textCursor().selectionStart(), first);
     }
 
+    void escape_and_ctrl_w_close_the_window_data() {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Escape") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::ControlModifier | Qt::Key_W);
+    }
+    void escape_and_ctrl_w_close_the_window() {
+        QFETCH(QKeySequence, keys);
+        find_box->setFocus();
+        QTest::keySequence(find_box, keys);
+        QVERIFY(!viewer->isVisible());
+    }
+
 private:
     std::unique_ptr<QWidget> owner;
     HelpViewer* viewer = nullptr;

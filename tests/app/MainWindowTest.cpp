@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QStyledItemDelegate>
 #include <QTest>
 #include <QTextBrowser>
@@ -97,7 +98,29 @@ private slots:
         for (QAction* entry : ui->window.menuBar()->actions()) {
             menus.append(entry->text());
         }
-        QCOMPARE(menus, (QStringList{"Language", "Specials", "Characters", "Strings", "Help"}));
+        QCOMPARE(menus,
+                 (QStringList{"&Language", "&Specials", "&Characters", "St&rings", "&Tools", "&Help"}));
+    }
+
+    // Alt and a menu's access key open the menu, from the sample box too, which takes no letter.
+    void access_keys_open_the_menus_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Language") << "Language" << int(Qt::Key_L);
+        QTest::newRow("Specials") << "Specials" << int(Qt::Key_S);
+        QTest::newRow("Characters") << "Characters" << int(Qt::Key_C);
+        QTest::newRow("Strings") << "Strings" << int(Qt::Key_R);
+        QTest::newRow("Tools") << "Tools" << int(Qt::Key_T);
+        QTest::newRow("Help") << "Help" << int(Qt::Key_H);
+    }
+    void access_keys_open_the_menus() {
+        QFETCH(QString, menu);
+        QFETCH(int, key);
+        start_window();
+        QTest::keyClick(ui->search_for_box, static_cast<Qt::Key>(key), Qt::AltModifier);
+        QTRY_COMPARE(QApplication::activePopupWidget(), ui->menu(menu));
+        QCOMPARE(ui->search_for_box->sample(), QString());
+        ui->menu(menu)->close();
     }
 
     void make_button_follows_the_search_text() {
@@ -801,6 +824,22 @@ private slots:
         QCOMPARE(ui->check_line(), QString());
         QTRY_COMPARE(ui->check_line(),
                      QStringLiteral("\u2205 The regular expression does not match Search for"));
+    }
+
+    // The line edit lays out its whole line for each blink of the caret; with a long sample the
+    // caret stands still while the box has the focus, and blinks again in the other boxes.
+    void the_caret_stands_still_in_a_long_sample() {
+        start_window();
+        const int blinking = QGuiApplication::styleHints()->cursorFlashTime();
+        QVERIFY(blinking > 0);
+        ui->search_for_box->setText(long_text());
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+        ui->replace_with_box->setFocus();
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), blinking);
+        ui->search_for_box->setFocus();
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), 0);
+        ui.reset();
+        QCOMPARE(QGuiApplication::styleHints()->cursorFlashTime(), blinking);
     }
 
     void extra_space_goes_to_the_boxes_and_the_list() {

@@ -12,9 +12,9 @@
 namespace varnel {
 
 WindowUnderTest::WindowUnderTest()
-    : window(settings), search_for_box(window.findChild<QLineEdit*>("search_for_box")),
+    : window(settings), search_for_box(window.findChild<SampleBox*>("search_for_box")),
       search_for_paste(window.findChild<QPushButton*>("search_for_paste")),
-      replace_with_box(window.findChild<QLineEdit*>("replace_with_box")),
+      replace_with_box(window.findChild<SampleBox*>("replace_with_box")),
       replace_with_paste(window.findChild<QPushButton*>("replace_with_paste")),
       make_regex_button(window.findChild<QPushButton*>("make_regex_button")),
       regex_box(window.findChild<RichTextBox*>("regex_box")),
@@ -38,7 +38,8 @@ bool WindowUnderTest::complete() const {
 
 QMenu* WindowUnderTest::menu(const QString& title) const {
     for (QAction* entry : window.menuBar()->actions()) {
-        if (entry->menu() != nullptr && entry->text() == title) {
+        // The title as shown, without the mark of its access key.
+        if (entry->menu() != nullptr && QString(entry->text()).remove(QLatin1Char('&')) == title) {
             return entry->menu();
         }
     }

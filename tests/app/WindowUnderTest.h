@@ -4,11 +4,11 @@
 
 #include "app/MainWindow.h"
 #include "app/RichTextBox.h"
+#include "app/SampleBox.h"
 #include "varnel/settings/Settings.h"
 
 #include <string>
 
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QString>
@@ -52,9 +52,9 @@ public:
 
     Settings settings;
     MainWindow window;
-    QLineEdit* search_for_box;
+    SampleBox* search_for_box;
     QPushButton* search_for_paste;
-    QLineEdit* replace_with_box;
+    SampleBox* replace_with_box;
     QPushButton* replace_with_paste;
     QPushButton* make_regex_button;
     RichTextBox* regex_box;

@@ -51,8 +51,9 @@ protected:
                std::size_t most = std::string::npos) const {
         const auto err_file = home / "stderr";
         // A run that hangs is ended after a minute, with status 124.
-        std::string command = "LC_ALL=C.UTF-8 XDG_CONFIG_HOME=" + shell_quoted(home.string()) +
-                              " timeout 60 " + shell_quoted(VARNEL_CLI_PATH);
+        std::string command = prefix +
+                              "LC_ALL=C.UTF-8 XDG_CONFIG_HOME=" + shell_quoted(home.string()) +
+                              " timeout 60 " + wrapper + shell_quoted(VARNEL_CLI_PATH);
         for (const auto& argument : arguments) {
             command += ' ';
             command += shell_quoted(argument);
@@ -92,7 +93,27 @@ protected:
         return path.string();
     }
 
+    // What a shell command, run in the test's folder, writes on standard output.
+    std::string run_shell(const std::string& command) const {
+        FILE* pipe = ::popen(("cd " + shell_quoted(home.string()) + " && " + command).c_str(), "r");
+        std::string out;
+        std::array<char, 4096> buffer{};
+        for (std::size_t count; (count = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) {
+            out.append(buffer.data(), count);
+        }
+        ::pclose(pipe);
+        return out;
+    }
+
+    // The file's bytes.
+    static std::string read(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
     std::filesystem::path home;
+    std::string prefix;  // shell commands before the run, such as limits
+    std::string wrapper; // a command that runs varnel-cli, such as one that changes the user
 };
 
 } // namespace
@@ -196,35 +217,31 @@ TEST_F(CliEndToEndTest, failures_exit_with_status_two_and_say_why) {
         {{"--json", "--search-file", "-"},
          "</dev/null",
          "{\"error\": \"the search sample is empty\"}\n"},
-        {{"a", "b", "--apply", bad},
+        {{"--encoding", "latin1", "--regex", "a", "--format", "\xE2\x82\xAC", bad},
          "",
-         "varnel-cli: " + bad + ": line 3: not valid UTF-8\n",
-         "b\nok\n"},
-        {{"a", "b", "--apply", bad},
-         ">/dev/full",
          "varnel-cli: " + bad +
-             ": line 3: not valid UTF-8\nvarnel-cli: cannot write the output: No space left on "
-             "device\n"},
-        {{"-l", "ecmascript", "--regex", "\\uD83D", "--format", "x", emoji},
-         "",
-         "varnel-cli: " + emoji +
-             ": line 2: a match splits a character in two, which UTF-8 cannot hold\n",
-         "ok\n"},
+             ": line 1: the rewritten line holds a character that Latin-1 "
+             "cannot hold\n"},
         {{"-l", "ecmascript", "--regex", "(x+x+)+[yz]", "--format", "z", exes},
          "",
          "varnel-cli: " + exes + ": line 2: match limit exceeded\n",
          "ok\n"},
         {{"-l", "ecmascript", "--regex", "(", "--format", "x", emoji},
          "",
-         "varnel-cli: the regular expression is not valid at offset 0: missing )\n"},
+         "varnel-cli: the regular expression is not valid at character 1: missing )\n"},
+        // Counted in characters, as the window counts them: each emoji is one.
+        {{"-l", "ecmascript", "--regex", "\xF0\x9F\x98\x80\xF0\x9F\x98\x80(", "--format", "x",
+          emoji},
+         "",
+         "varnel-cli: the regular expression is not valid at character 3: missing )\n"},
         // The reason quotes the regex: its control bytes are shown escaped.
         {{"-l", "ecmascript", "--regex", "[[:\x1b[31m:]]", "--format", "x", emoji},
          "",
-         "varnel-cli: the regular expression is not valid at offset 1: unknown class "
+         "varnel-cli: the regular expression is not valid at character 2: unknown class "
          "[:\\x1b[31m:]\n"},
         {{"-l", "ecmascript", "--regex", "a", "--format", "$1", emoji},
          "",
-         "varnel-cli: the format string is not valid at offset 0: the format refers to group 1, "
+         "varnel-cli: the format string is not valid at character 1: the format refers to group 1, "
          "but "
          "the regular expression has 0 groups\n"},
     };
@@ -267,6 +284,28 @@ TEST_F(CliEndToEndTest, rewrites_lines_byte_for_byte) {
         const CliRun result = run(arguments, input_from(c.input));
         EXPECT_EQ(result.status, c.status) << c.arguments.front();
         EXPECT_EQ(result.out, c.out) << c.arguments.front();
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+// A character outside the Basic Multilingual Plane is matched whole, never half of it.
+TEST_F(CliEndToEndTest, matches_whole_characters) {
+    const std::string emoji = file("emoji.log", "ok\n\xF0\x9F\x98\x80\n");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string out;
+        int status;
+    } cases[] = {
+        {{"-l", "ecmascript", "--regex", "^.$", "--format", "<$&>"}, "ok\n<\xF0\x9F\x98\x80>\n", 0},
+        {{"--regex", "[^o]", "--format", "<\\0>"}, "o<k>\n<\xF0\x9F\x98\x80>\n", 0},
+        {{"-l", "ecmascript", "--regex", "\\uD83D", "--format", "x"}, "ok\n\xF0\x9F\x98\x80\n", 1},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        arguments.push_back(emoji);
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, c.status) << c.arguments[c.arguments.size() - 3];
+        EXPECT_EQ(result.out, c.out) << c.arguments[c.arguments.size() - 3];
         EXPECT_EQ(result.err, "");
     }
 }
@@ -314,10 +353,18 @@ TEST_F(CliEndToEndTest, a_closed_pipe_ends_the_rewrite_quietly) {
 TEST_F(CliEndToEndTest, help_explains_every_option) {
     const CliRun result = run({"--help"});
     EXPECT_EQ(result.status, 0);
-    for (const char* option :
-         {"--language", "-l,", "--json", "--suggest", "--select", "--apply", "--regex", "--format",
-          "--count", "--only-matching", "--search-file", "--replace-file", "-h,", "-V,",
-          "--version", "visual-studio", "ecmascript", "UTF-8", "Exit status"}) {
+    for (const char* option : {"--language",    "-l,",
+                               "--json",        "--suggest",
+                               "--select",      "--apply",
+                               "--regex",       "--format",
+                               "--count",       "--only-matching",
+                               "--search-file", "--replace-file",
+                               "--examples",    "--diff",
+                               "--in-place",    "--encoding",
+                               "latin1",        "-h,",
+                               "-V,",           "--version",
+                               "visual-studio", "ecmascript",
+                               "UTF-8",         "Exit status"}) {
         EXPECT_NE(result.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(run({"-h"}).out, result.out);
@@ -364,5 +411,205 @@ TEST_F(CliEndToEndTest, a_store_file_that_is_not_ours_leaves_the_default_languag
         const CliRun result = run({"John Smith", "Smith, John"});
         EXPECT_EQ(result.status, 0) << c.kind;
         EXPECT_EQ(result.out, "{John}{ }{Smith}\n\\3,\\2\\1\n") << c.kind;
+    }
+}
+
+TEST_F(CliEndToEndTest, learns_a_rule_from_examples_that_rewrites_other_lines) {
+    const struct {
+        std::string name;
+        std::string examples;
+        std::string out;       // the rule, as for a pair
+        std::string held_out;  // lines that are no example
+        std::string rewritten; // held_out rewritten with the rule
+        std::vector<std::string> extra = {};
+    } cases[] = {
+        // The unchanged text keeps the number's label in the regex; a blank line is skipped.
+        {"ids.tsv", "id 12\tid=12\nid 7\tid=7\r\n\nsize 12\n", "id ([[:digit:]]+)\nid=$1\n",
+         "id 42\nsize 3\r\n", "id=42\nsize 3\r\n"},
+        // Samples that hold tabs.
+        {"names.jsonl",
+         "[\"John\\tSmith\", \"Smith, John\"]\n\"Acme\\tCorp\\tLtd\"\n",
+         "{\"regex\": \"^([[:alpha:]]+)\\t([[:alpha:]]+)$\", \"format\": \"$2, $1\", "
+         "\"ambiguous\": []}\n",
+         "Grace\tHopper\nAcme\tCorp\tLtd\n",
+         "Hopper, Grace\nAcme\tCorp\tLtd\n",
+         {"--json"}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> arguments = {"-l", "ecmascript", "--examples",
+                                              file(c.name, c.examples)};
+        arguments.insert(arguments.end(), c.extra.begin(), c.extra.end());
+        const CliRun printed = run(arguments);
+        EXPECT_EQ(printed.status, 0) << printed.err;
+        EXPECT_EQ(printed.out, c.out) << c.name;
+        const CliRun rewritten = run({"-l", "ecmascript", "--examples", file(c.name, c.examples),
+                                      "--apply", file("held-out", c.held_out)});
+        EXPECT_EQ(rewritten.out, c.rewritten) << c.name;
+    }
+    // From standard input, with what one example leaves open said on standard error.
+    const CliRun one =
+        run({"-l", "ecmascript", "--examples", "-"}, input_from("01 Jan 2020\t2020-01-01\n"));
+    EXPECT_EQ(one.status, 0);
+    EXPECT_EQ(one.out, "([[:digit:]]+) [[:alpha:]]+ ([[:digit:]]+)\n$2-$1-$1\n");
+    EXPECT_NE(one.err.find("example 1 leaves open where \"01\" comes from"), std::string::npos)
+        << one.err;
+}
+
+TEST_F(CliEndToEndTest, examples_that_no_rule_fits_are_refused_with_the_reason) {
+    const struct {
+        std::string name;
+        std::string examples;
+        std::string err;
+    } cases[] = {
+        {"months.tsv", "01 Jan 2020\tJAN\n01 Feb 2020\tFEB\n",
+         "the output of example 1 holds \"AN\", which neither its input holds nor the output of "
+         "example 2 shares"},
+        {"same.tsv", "same\tsame\nother\n", "no example changes its text"},
+        {"unchanged.tsv", "John Smith\tSmith, John\nAcme Corp\n",
+         "changes unchanged text 1 \"Acme Corp\" into \"Corp, Acme\""},
+        {"tabs.tsv", "a\tb\tc\n", "tabs.tsv: line 1: more than one tab"},
+        {"empty.tsv", "\tx\n", "empty.tsv: line 1: the search text is empty"},
+        {"none.tsv", "\n", "none.tsv holds no example"},
+        {"bad.jsonl", "[\"a\", \"b\"]\n[1, 2]\n", "bad.jsonl: line 2: not a JSON"},
+    };
+    for (const auto& c : cases) {
+        const CliRun result = run({"-l", "ecmascript", "--examples", file(c.name, c.examples)});
+        EXPECT_EQ(result.status, 2) << c.name;
+        EXPECT_EQ(result.out, "") << c.name;
+        EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(CliEndToEndTest, a_diff_is_what_diff_writes_and_patch_applies) {
+    const std::string near = "John Smith\nx\nJohn Smith\n";
+    std::string far = "John Smith\n";
+    for (int i = 0; i < 9; ++i) {
+        far += "line " + std::to_string(i) + "\n";
+    }
+    const struct {
+        std::string name;
+        std::string content;
+        std::vector<std::string> rule = {"John Smith", "Smith, John"};
+    } cases[] = {
+        {"near", near + near},
+        {"far", far + far + "John Smith"},
+        {"crlf", "a\r\nJohn Smith\r\nb"},
+        {"lines", "John Smith\nJohn Smith\n"},
+        {"split", "1 John Smith\n2\n", {"--regex", "John Smith", "--format", "John\nSmith"}},
+        {"unmatched", "Jane Doe\n"},
+    };
+    // patch takes only relative names.
+    prefix = "cd " + shell_quoted(home.string()) + " && ";
+    for (const auto& c : cases) {
+        file(c.name, c.content);
+        const std::string& path = c.name;
+        std::vector<std::string> arguments = c.rule;
+        arguments.insert(arguments.end(), {"-l", "ecmascript", "--apply", path});
+        const std::string rewritten = run(arguments).out;
+        arguments[arguments.size() - 2] = "--diff";
+        const CliRun diff = run(arguments);
+        EXPECT_EQ(diff.status, rewritten == c.content ? 1 : 0) << c.name << diff.err;
+        EXPECT_EQ(read(home / path), c.content) << c.name;
+        const std::string wanted = file("rewritten", rewritten);
+        const std::string label = shell_quoted(path);
+        EXPECT_EQ(diff.out, run_shell("diff -u --label " + label + " --label " + label + " " +
+                                      label + " " + shell_quoted(wanted)))
+            << c.name;
+        run_shell("patch -s -p0 <" + shell_quoted(file("diff", diff.out)));
+        EXPECT_EQ(read(home / path), rewritten) << c.name;
+    }
+}
+
+TEST_F(CliEndToEndTest, in_place_rewrites_the_file_as_sed_does_and_keeps_every_other_byte) {
+    const std::vector<std::string> pair = {"John Smith", "Smith, John"};
+    const std::string names = "John Smith\r\nnobody\nJohn Smith and John Smith";
+    const struct {
+        std::string name;
+        std::string content;
+        std::vector<std::string> rule;
+        std::string sed; // the same rewrite
+        std::string suffix = "";
+        bool through_link = false;
+    } cases[] = {
+        {"plain", names, pair, "s/John Smith/Smith, John/g"},
+        {"kept", names, pair, "s/John Smith/Smith, John/g", ".orig"},
+        {"linked", names, pair, "s/John Smith/Smith, John/g", "", true},
+        // Bytes that are not UTF-8, an encoded surrogate among them, around and between matches.
+        {"invalid", "\xFFJohn Smith\xC3 x\n\xED\xA0\x80John Smith\xF0\x9F\n", pair,
+         "s/John Smith/Smith, John/g"},
+        {"latin1",
+         "caf\xE9 cr\xE8me\n\xFF\n",
+         {"--encoding", "latin1", "--regex", "\xC3\xA9", "--format", "\xC3\xA8"},
+         "s/\xE9/\xE8/g"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = file(c.name, c.content);
+        ::chmod(path.c_str(), 0640);
+        const std::string expected =
+            run_shell("LC_ALL=C sed " + shell_quoted(c.sed) + " " + c.name);
+        const std::string link = path + ".link";
+        if (c.through_link) {
+            std::filesystem::create_symlink(path, link);
+        }
+        std::vector<std::string> arguments = c.rule;
+        arguments.insert(arguments.end(), {"-l", "ecmascript", "--in-place=" + c.suffix,
+                                           c.through_link ? link : path});
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 0) << c.name << result.err;
+        EXPECT_EQ(read(path), expected) << c.name;
+        EXPECT_EQ(std::filesystem::status(path).permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                      std::filesystem::perms::group_read)
+            << c.name;
+        EXPECT_EQ(std::filesystem::is_symlink(link), c.through_link) << c.name;
+        if (!c.suffix.empty()) {
+            EXPECT_EQ(read(path + c.suffix), c.content) << c.name;
+        }
+    }
+}
+
+TEST_F(CliEndToEndTest, in_place_leaves_a_file_it_cannot_rewrite_whole_as_it_was) {
+    const std::string folder = (home / "folder").string();
+    std::filesystem::create_directories(folder);
+    std::string long_file;
+    for (int i = 0; i < 1000; ++i) {
+        long_file += "John Smith\n";
+    }
+    const struct {
+        std::string why;
+        std::string content;
+        std::vector<std::string> rule;
+        std::string err;
+        std::string prefix = "";
+        bool read_only = false;
+    } cases[] = {
+        {"read-only folder", "John Smith\n", {"John Smith", "x"}, ": Permission denied", "", true},
+        {"full", long_file, {"John Smith", "Smith, John"}, ": File too large", "ulimit -f 4; "},
+        {"latin1",
+         "a\n\xE9 a\n",
+         {"--encoding", "latin1", "--regex", "\xC3\xA9", "--format", "\xE2\x82\xAC"},
+         ": line 2: the rewritten line holds a character that Latin-1 cannot hold"},
+        {"gives up",
+         "a\n" + std::string(40, 'x') + "\n",
+         {"-l", "ecmascript", "--regex", "(x+x+)+[yz]|a", "--format", "z"},
+         ": line 2: match limit exceeded"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = folder + "/file";
+        std::ofstream(path, std::ios::binary) << c.content;
+        ::chmod(folder.c_str(), c.read_only ? 0555 : 0755);
+        prefix = c.prefix;
+        // root writes in any folder: the run drops to an ordinary user.
+        wrapper = c.read_only && ::geteuid() == 0
+                      ? "setpriv --reuid=65534 --regid=65534 --clear-groups "
+                      : "";
+        std::vector<std::string> arguments = c.rule;
+        arguments.insert(arguments.end(), {"--in-place=.orig", path});
+        const CliRun result = run(arguments);
+        EXPECT_EQ(result.status, 2) << c.why;
+        EXPECT_NE(result.err.find(path + c.err), std::string::npos) << c.why << ": " << result.err;
+        EXPECT_EQ(read(path), c.content) << c.why;
+        ::chmod(folder.c_str(), 0755);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << c.why;
     }
 }

@@ -191,6 +191,23 @@ TEST(CommandLineTest, refused_forms_say_why) {
         {{"--search-file", "-", "--replace-file", "-"}, "standard input can be read only once"},
         {{"--search-file", "-", "r", "--apply"}, "standard input can be read only once"},
         {{"a", "b", "--apply", "-", "x.log", "-"}, "standard input can be read only once"},
+        {{"--examples", "-", "--apply"}, "standard input can be read only once"},
+        {{"--examples", "e.tsv", "x"}, "too many arguments"},
+        {{"--examples", "e.tsv", "--search-file", "s"},
+         "--examples and --search-file cannot be combined"},
+        {{"--diff", "--in-place", "a", "b", "x.log"}, "--diff and --in-place cannot be combined"},
+        {{"--only-matching", "--in-place", "a", "b", "x"},
+         "--only-matching and --in-place cannot be combined"},
+        {{"--in-place", "a", "b"}, "--in-place needs the FILEs to rewrite, not standard input"},
+        {{"--in-place", "a", "b", "x", "-"},
+         "--in-place needs the FILEs to rewrite, not standard input"},
+        {{"--in-place", "--json", "a", "b", "x"},
+         "--json needs --count when rewriting: rewritten text is not JSON",
+         true},
+        {{"--encoding", "latin-9", "--diff", "a", "b"},
+         "unknown encoding \"latin-9\": use utf-8 or latin1"},
+        {{"--encoding", "latin1", "a", "b"},
+         "--encoding is for the files rewritten (--apply, --diff, --in-place)"},
     };
     for (const auto& c : cases) {
         const ParsedCommandLine parsed = parse_command_line(c.arguments);

@@ -49,6 +49,7 @@ echo "Depends: $depends"
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libchm1; do
     grep -Eq "(^|, )${library//+/\\+}( |,|$)" <<<"$depends" || fail "Depends names no $library"
 done
+[ "$(field Recommends)" = xdg-utils ] || fail "Recommends: $(field Recommends)"
 description=$(field Description)
 grep -q '^write regular expressions from examples$' <<<"$description" &&
     grep -q '^ Varnel infers a regular expression' <<<"$description" &&

@@ -160,6 +160,29 @@ TEST(RunReplaceTest, one_replacer_serves_several_threads) {
     EXPECT_EQ(wrong, std::vector<int>(4, 0));
 }
 
+TEST(RunReplaceTest, spans_place_each_match_and_its_replacement) {
+    struct Case {
+        std::wstring regex;
+        std::wstring format;
+        std::wstring text;
+        std::vector<ReplacedSpan> expected;
+    };
+    const Case cases[] = {
+        {L"([0-9]+)", L"<$1>", L"a 12 b 345", {{2, 4, 2, 6}, {7, 10, 9, 14}}},
+        // An empty match and a match replaced by nothing still have their places.
+        {L"x*", L"-", L"ab", {{0, 0, 0, 1}, {1, 1, 2, 3}, {2, 2, 4, 5}}},
+        {L"b", L"", L"abc", {{1, 2, 1, 1}}},
+        {L"z", L"y", L"abc", {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<ReplacedSpan> spans{{9, 9, 9, 9}};
+        const ReplaceOutcome outcome =
+            Replacer(c.regex, c.format, ecmascript).replace_all(c.text, spans);
+        EXPECT_EQ(spans, c.expected) << testing::PrintToString(c.regex);
+        EXPECT_EQ(outcome, Replacer(c.regex, c.format, ecmascript).replace_all(c.text));
+    }
+}
+
 TEST(RunReplaceTest, text_must_be_code_units) {
     EXPECT_CONTRACT_VIOLATION(run_replace(L"a", L"", std::wstring(1, L'\x1F600'), ecmascript),
                               DBC::IAssertHandler::precondition);

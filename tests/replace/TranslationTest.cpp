@@ -87,6 +87,10 @@ TEST(TranslationTest, visual_studio_constructs) {
         {L":h", L"x0fFg", L"x<0fF>g"},
         {L":n", L"v 3.14 .5 5.", L"v <3.14> <.5> <5.>"},
         {L":z+", L"12", L"<12>"},
+        // A class that stands for a string is one item: a quantifier repeats the string.
+        {L":z+1", L"121", L"<121>"},
+        {L":z*", L"a12", L"<>a<12><>"},
+        {L":w@", L"ab", L"<><ab><>"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(marked(c.regex, c.text, Language::VisualStudio), c.marked)
@@ -153,5 +157,51 @@ TEST(TranslationTest, ecmascript_as_the_standard_library_reads_it) {
         const bool matches = std::regex_search(c.text, standard);
         EXPECT_EQ((matches ? replaced : L"no match") == c.marked, c.standard_library_agrees)
             << context;
+    }
+}
+
+// Both languages match whole characters: a surrogate pair is one character, in the regex as in the
+// text, and a surrogate without its partner in the text is matched by nothing and left as it is.
+TEST(TranslationTest, whole_characters) {
+    const std::wstring smile = L"\xD83D\xDE00";
+    const std::wstring grin = L"\xD83D\xDE01";
+    const struct : Case {
+        Language language;
+    } cases[] = {
+        {{L".", L"a" + smile, L"<a><" + smile + L">"}, Language::ECMAScript},
+        {{L"[^a]", L"a" + smile, L"a<" + smile + L">"}, Language::ECMAScript},
+        {{L"\\W", smile, L"<" + smile + L">"}, Language::ECMAScript},
+        {{L"\\uD83D\\uDE00+", smile + smile, L"<" + smile + smile + L">"}, Language::ECMAScript},
+        {{L"[" + smile + L"-" + grin + L"]", L"a" + grin, L"a<" + grin + L">"},
+         Language::ECMAScript},
+        {{L"\\uD83D", smile, L"no match"}, Language::ECMAScript},
+        {{L"[\\uD800-\\uDFFF]", smile, L"no match"}, Language::ECMAScript},
+        {{L".",
+          L"a\xD83D"
+          L"b",
+          L"<a>\xD83D<b>"},
+         Language::ECMAScript},
+        {{L"[^x]+",
+          L"a\xDC80"
+          L"b\xDE00",
+          L"<a>\xDC80<b>\xDE00"},
+         Language::ECMAScript},
+        {{L"x*", L"\xDC80", L"<>\xDC80<>"}, Language::ECMAScript},
+        {{L".", smile, L"<" + smile + L">"}, Language::VisualStudio},
+        {{L"[^a]+",
+          L"\xDC80"
+          L"b" +
+              smile,
+          L"\xDC80<b" + smile + L">"},
+         Language::VisualStudio},
+        {{L"a:Wh@b",
+          L"a\xDC80"
+          L"b ab",
+          L"a\xDC80"
+          L"b <ab>"},
+         Language::VisualStudio},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(marked(c.regex, c.text, c.language), c.marked) << testing::PrintToString(c.regex);
     }
 }

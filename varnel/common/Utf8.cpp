@@ -1,5 +1,6 @@
 #include "varnel/common/Utf8.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 
 #include <cstdint>
@@ -7,13 +8,6 @@
 namespace varnel {
 
 namespace {
-
-bool is_high_surrogate(std::uint32_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-bool is_low_surrogate(std::uint32_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
 
 void append_utf8(std::string& out, std::uint32_t code_point) {
     if (code_point < 0x80) {
@@ -51,9 +45,9 @@ void for_each_code_point(const std::wstring& text, Visit visit) {
         if (is_high_surrogate(unit) && i + 1 < text.size() &&
             is_low_surrogate(static_cast<std::uint32_t>(text[i + 1]))) {
             const auto low = static_cast<std::uint32_t>(text[++i]);
-            visit(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), false);
+            visit(code_point_of_pair(unit, low), false);
         } else {
-            visit(unit, is_high_surrogate(unit) || is_low_surrogate(unit));
+            visit(unit, is_surrogate(unit));
         }
     }
 }
@@ -94,8 +88,7 @@ std::optional<Utf8Character> decode_utf8_character(std::string_view bytes, std::
         }
         code_point = (code_point << 6) | (continuation & 0x3F);
     }
-    if (code_point < minimum || code_point > 0x10FFFF ||
-        (code_point >= 0xD800 && code_point <= 0xDFFF)) {
+    if (code_point < minimum || code_point > 0x10FFFF || is_surrogate(code_point)) {
         return std::nullopt;
     }
     return Utf8Character{code_point, length};

@@ -1,12 +1,13 @@
 #include "varnel/core/PartedStrings.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
+#include "varnel/core/IsLetter.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <map>
 #include <optional>
-#include <regex>
 #include <utility>
 
 namespace varnel {
@@ -18,25 +19,6 @@ struct StringPos {
     std::size_t offset;
 };
 
-// Built on first use, not during static initialisation: a wregex takes the global locale when it
-// is constructed, and the application installs the user's locale only once main has started.
-const std::wregex& letters_only() {
-    static const std::wregex pattern(L"[[:alpha:]]+");
-    return pattern;
-}
-
-bool is_alpha(wchar_t c) {
-    return std::regex_match(std::wstring(1, c), letters_only());
-}
-
-bool is_high_surrogate(wchar_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool is_low_surrogate(wchar_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 // A piece that starts with the second half of a surrogate pair or ends with the first half would
 // put a group boundary inside a character and leave broken UTF-16 in the regex and the format.
 bool cuts_a_character(const std::wstring& candidate) {
@@ -47,7 +29,7 @@ bool cuts_a_character(const std::wstring& candidate) {
 // a letter inside its part, so that whole words are grouped; a part boundary counts as the edge.
 std::optional<StringPos> find_string(const std::wstring& needle, std::vector<StringPart>& parts) {
     DBC_PRECONDITION(!needle.empty());
-    const bool whole_words_only = std::regex_match(needle, letters_only());
+    const bool whole_words_only = std::all_of(needle.begin(), needle.end(), is_letter);
     for (std::size_t part = 0; part < parts.size(); ++part) {
         if (parts[part].kind == StringPart::Common) {
             continue;
@@ -56,8 +38,8 @@ std::optional<StringPos> find_string(const std::wstring& needle, std::vector<Str
         for (std::size_t offset = text.find(needle); offset != std::wstring::npos;
              offset = text.find(needle, offset + 1)) {
             const std::size_t end = offset + needle.size();
-            const bool glued = whole_words_only && ((offset > 0 && is_alpha(text[offset - 1])) ||
-                                                    (end < text.size() && is_alpha(text[end])));
+            const bool glued = whole_words_only && ((offset > 0 && is_letter(text[offset - 1])) ||
+                                                    (end < text.size() && is_letter(text[end])));
             if (!glued) {
                 return StringPos{part, offset};
             }

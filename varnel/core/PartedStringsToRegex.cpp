@@ -1,5 +1,6 @@
 #include "varnel/core/PartedStringsToRegex.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 
 #include <cstddef>

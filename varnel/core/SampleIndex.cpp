@@ -1,5 +1,6 @@
 #include "varnel/core/SampleIndex.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 #include "varnel/core/IsLetter.h"
 
@@ -13,14 +14,6 @@ namespace {
 
 std::size_t at(int i) {
     return static_cast<std::size_t>(i);
-}
-
-bool is_high_surrogate(wchar_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool is_low_surrogate(wchar_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
 }
 
 std::array<int, 2> larger_rooms(const std::array<int, 2>& a, const std::array<int, 2>& b) {
@@ -95,9 +88,8 @@ void SampleIndex::assign(const std::wstring& search, const std::wstring& replace
 
     const int n = static_cast<int>(joined.size());
     letters.assign(n, [&](int i) { return i != search_size && is_letter(joined[at(i)]); });
-    has_surrogates = std::any_of(joined.begin(), joined.end(), [](wchar_t c) {
-        return is_high_surrogate(c) || is_low_surrogate(c);
-    });
+    has_surrogates =
+        std::any_of(joined.begin(), joined.end(), [](wchar_t c) { return is_surrogate(c); });
     if (has_surrogates) {
         high_surrogates.assign(n, [&](int i) { return is_high_surrogate(joined[at(n - 1 - i)]); });
     }

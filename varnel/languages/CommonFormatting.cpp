@@ -1,5 +1,6 @@
 #include "varnel/languages/CommonFormatting.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 
 #include <boost/algorithm/string/erase.hpp>
@@ -10,10 +11,6 @@ namespace varnel {
 namespace {
 
 const wchar_t backslash = L'\\';
-
-bool is_ascii_digit(wchar_t c) {
-    return c >= L'0' && c <= L'9';
-}
 
 // Appends text[begin, end) as one Normal block, if it is not empty.
 void append_normal(std::vector<PrettyFormatBlock>& blocks, const std::wstring& text,

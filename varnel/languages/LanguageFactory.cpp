@@ -3,6 +3,7 @@
 #include "varnel/common/DBC.h"
 #include "varnel/languages/ECMAScriptFormatting.h"
 #include "varnel/languages/ECMAScriptLanguage.h"
+#include "varnel/languages/ECMAScriptSyntax.h"
 #include "varnel/languages/JavaScriptFormatting.h"
 #include "varnel/languages/JavaScriptLanguage.h"
 #include "varnel/languages/PcreFormatting.h"
@@ -11,8 +12,10 @@
 #include "varnel/languages/PosixEreLanguage.h"
 #include "varnel/languages/PythonFormatting.h"
 #include "varnel/languages/PythonLanguage.h"
+#include "varnel/languages/RefusingSyntax.h"
 #include "varnel/languages/VisualStudioFormatting.h"
 #include "varnel/languages/VisualStudioLanguage.h"
+#include "varnel/languages/VisualStudioSyntax.h"
 
 namespace varnel {
 
@@ -25,12 +28,12 @@ bool is_valid_language(Language language) {
 } // namespace
 
 LanguageFactory::LanguageFactory() {
-    add<VisualStudioLanguage, VisualStudioFormatting>(Language::VisualStudio);
-    add<ECMAScriptLanguage, ECMAScriptFormatting>(Language::ECMAScript);
-    add<JavaScriptLanguage, JavaScriptFormatting>(Language::JavaScript);
-    add<PcreLanguage, PcreFormatting>(Language::PCRE);
-    add<PythonLanguage, PythonFormatting>(Language::Python);
-    add<PosixEreLanguage, PosixEreFormatting>(Language::PosixERE);
+    add<VisualStudioLanguage, VisualStudioFormatting, VisualStudioSyntax>(Language::VisualStudio);
+    add<ECMAScriptLanguage, ECMAScriptFormatting, ECMAScriptSyntax>(Language::ECMAScript);
+    add<JavaScriptLanguage, JavaScriptFormatting, RefusingSyntax>(Language::JavaScript);
+    add<PcreLanguage, PcreFormatting, RefusingSyntax>(Language::PCRE);
+    add<PythonLanguage, PythonFormatting, RefusingSyntax>(Language::Python);
+    add<PosixEreLanguage, PosixEreFormatting, RefusingSyntax>(Language::PosixERE);
 }
 
 const IRegexLanguage& LanguageFactory::regex_language(Language language) const {
@@ -41,6 +44,11 @@ const IRegexLanguage& LanguageFactory::regex_language(Language language) const {
 const IRegexFormatting& LanguageFactory::regex_formatting(Language language) const {
     DBC_PRECONDITION(is_valid_language(language));
     return *formatting_map.at(language);
+}
+
+const IRegexSyntax& LanguageFactory::regex_syntax(Language language) const {
+    DBC_PRECONDITION(is_valid_language(language));
+    return *syntax_map.at(language);
 }
 
 std::shared_ptr<IRegexLanguage> LanguageFactory::regex_language_ptr(Language language) const {

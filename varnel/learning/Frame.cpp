@@ -45,7 +45,7 @@ std::vector<Token> changed_tokens(const std::vector<Token>& all, const Example& 
 
 FrameMaker::FrameMaker(const std::vector<Example>& examples, Reach reach, Grain grain,
                        const CharacterKinds& kinds)
-    : examples(examples), kinds(kinds), reach(reach) {
+    : examples(examples), kinds(kinds) {
     DBC_PRECONDITION(!examples.empty());
     bool all_whole = true;
     for (const Example& example : examples) {
@@ -147,10 +147,10 @@ std::optional<Frame> FrameMaker::whole_shape(bool literal_words, bool anchored) 
             frame.spans[e].push_back({tokens[e][i].begin, tokens[e][i].end});
         }
     }
-    // Changed tokens are placed by the line's edge they touch; the whole line only on request.
-    const bool edges = anchored || reach == Reach::ChangedTokens;
-    frame.line_start = edges && at_line_start;
-    frame.line_end = edges && at_line_end;
+    // Unanchored first, so that the rule also works inside longer lines; tied to the line's
+    // edges it touches only when the examples need it.
+    frame.line_start = anchored && at_line_start;
+    frame.line_end = anchored && at_line_end;
     return frame;
 }
 

@@ -65,7 +65,6 @@ private:
 
     const std::vector<Example>& examples;
     const CharacterKinds& kinds;
-    Reach reach;
     std::vector<std::vector<Token>> tokens; // per example, the tokens of the region
     std::vector<Span> inputs;               // per example, the region of the input
     std::vector<Span> outputs;              // per example, what the region becomes

@@ -1,15 +1,10 @@
 #include "varnel/learning/Tokens.h"
 
+#include "varnel/common/CodeUnits.h"
+
 namespace varnel {
 
 namespace {
-
-bool is_high_surrogate(wchar_t c) {
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-bool is_low_surrogate(wchar_t c) {
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
 
 TokenKind kind_of(wchar_t c, Grain grain, const CharacterKinds& kinds) {
     if (kinds.is_digit(c)) {

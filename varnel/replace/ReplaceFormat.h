@@ -1,16 +1,9 @@
 #pragma once
-// A format string of one language, read once and expanded for each match. Varnel reads it itself,
-// as each language writes it, rather than through PCRE2's substitution, which reads digits
-// differently:
-//
-// - ECMAScript, as std::regex_replace reads it by default: "$n" and "$nn" (two digits whenever
-//   two follow, so "$01" is group 1 and "$12" group 12), "$&" the match, "$`" the text between the
-//   previous match (or the beginning) and the match, "$'" the text after the match, "$$" a dollar;
-//   a dollar before anything else stands for itself.
-// - Visual Studio: a backslash and one digit, "\0" the match; "\\" a backslash; a backslash
-//   before anything else stands for itself.
+// A format string of one language, read once by the language's own syntax and expanded for each
+// match. Varnel expands it itself rather than through PCRE2's substitution, which reads digits
+// differently.
 
-#include "varnel/languages/LanguageFactory.h"
+#include "varnel/languages/IRegexSyntax.h"
 
 #include <cstddef>
 #include <optional>
@@ -21,7 +14,7 @@ namespace varnel {
 
 class ReplaceFormat {
 public:
-    ReplaceFormat(const std::wstring& format, Language language);
+    ReplaceFormat(const std::wstring& format, const IRegexSyntax& syntax);
 
     struct MissingGroup {
         unsigned number;
@@ -37,17 +30,7 @@ public:
                 std::size_t previous_end) const;
 
 private:
-    struct Piece {
-        enum Kind { Text, Group, Before, After };
-        Kind kind;
-        std::wstring text;   // Text
-        unsigned number = 0; // Group
-        std::size_t offset = 0;
-    };
-
-    void add_text(wchar_t c);
-
-    std::vector<Piece> pieces;
+    std::vector<FormatPiece> pieces;
 };
 
 } // namespace varnel

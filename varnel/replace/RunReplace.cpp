@@ -1,11 +1,9 @@
 #include "varnel/replace/RunReplace.h"
 
 #include "varnel/common/DBC.h"
-#include "varnel/replace/LiteralMatcher.h"
-#include "varnel/replace/Pcre2Matcher.h"
+#include "varnel/languages/LanguageFactory.h"
+#include "varnel/pattern/CompileRegex.h"
 #include "varnel/replace/ReplaceFormat.h"
-#include "varnel/replace/TranslateECMAScript.h"
-#include "varnel/replace/TranslateVisualStudio.h"
 
 #include <algorithm>
 
@@ -33,6 +31,11 @@ std::wstring missing_group_message(unsigned number, unsigned groups) {
         .str();
 }
 
+const IRegexSyntax& syntax_of(Language language) {
+    static const LanguageFactory factory;
+    return factory.regex_syntax(language);
+}
+
 // The text as PCRE2's code units, in a buffer each thread reuses.
 const std::u16string& units_of(const std::wstring& text) {
     thread_local std::u16string units;
@@ -46,33 +49,23 @@ const std::u16string& units_of(const std::wstring& text) {
 
 } // namespace
 
-Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language)
-    : format(std::make_shared<const ReplaceFormat>(format, language)) {
+Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language,
+                   Texts texts)
+    : format(std::make_shared<const ReplaceFormat>(format, syntax_of(language))) {
     DBC_PRECONDITION(code_units(regex) && code_units(format));
-    const Translation translation = language == Language::VisualStudio
-                                        ? translate_visual_studio(regex)
-                                        : translate_ecmascript(regex);
-    if (const auto* error = std::get_if<RegexError>(&translation)) {
-        failure = problem(Status::InvalidRegex, error->message, error->offset);
+    auto compiled = compile_regex(regex, syntax_of(language), texts == Texts::AnyLength);
+    if (const auto* problem_found = std::get_if<RegexProblem>(&compiled)) {
+        failure = problem(problem_found->kind == RegexProblem::Kind::Invalid ? Status::InvalidRegex
+                                                                             : Status::TooComplex,
+                          problem_found->message, problem_found->offset);
         return;
     }
-    const TranslatedRegex& translated = std::get<TranslatedRegex>(translation);
-    auto compiled = Pcre2Matcher::compile(translated);
-    if (auto* pcre2 = std::get_if<std::shared_ptr<const Pcre2Matcher>>(&compiled)) {
-        matcher = std::move(*pcre2);
-    } else if (const auto& failed = std::get<Pcre2Matcher::Failure>(compiled); !failed.too_large) {
-        failure = problem(Status::InvalidRegex, failed.message, failed.offset);
-        return;
-    } else if (translated.literal && !translated.literal->text.empty()) {
-        matcher = std::make_shared<const LiteralMatcher>(*translated.literal);
-    } else {
-        failure = problem(Status::TooComplex, failed.message);
-        return;
-    }
-    if (const auto missing = this->format->missing_group(translated.groups)) {
-        failure =
-            problem(Status::InvalidFormat,
-                    missing_group_message(missing->number, translated.groups), missing->offset);
+    CompiledRegex& regex_compiled = std::get<CompiledRegex>(compiled);
+    matcher = std::move(regex_compiled.matcher);
+    const unsigned groups = regex_compiled.groups;
+    if (const auto missing = this->format->missing_group(groups)) {
+        failure = problem(Status::InvalidFormat, missing_group_message(missing->number, groups),
+                          missing->offset);
     }
 }
 
@@ -88,7 +81,14 @@ ReplaceOutcome Replacer::replace_all(const std::wstring& text) const {
     return replace(text, true);
 }
 
-ReplaceOutcome Replacer::replace(const std::wstring& text, bool all) const {
+ReplaceOutcome Replacer::replace_all(const std::wstring& text,
+                                     std::vector<ReplacedSpan>& spans) const {
+    spans.clear();
+    return replace(text, true, &spans);
+}
+
+ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
+                                 std::vector<ReplacedSpan>* replaced) const {
     if (failure) {
         return *failure;
     }
@@ -112,7 +112,11 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all) const {
             outcome.text.reserve(text.size());
         }
         outcome.text.append(text, copied, spans[0] - copied);
+        const std::size_t result_begin = outcome.text.size();
         format->append(outcome.text, text, spans, copied);
+        if (replaced != nullptr) {
+            replaced->push_back({spans[0], spans[1], result_begin, outcome.text.size()});
+        }
         copied = spans[1];
         ++outcome.matches;
         if (!all) {

@@ -5,9 +5,6 @@
 #include <algorithm>
 #include <bit>
 
-#define PCRE2_CODE_UNIT_WIDTH 16
-#include <pcre2.h>
-
 namespace varnel {
 
 namespace {
@@ -16,12 +13,9 @@ constexpr std::size_t bits = 64;
 
 } // namespace
 
-SampleText::SampleText(const std::wstring& text)
-    : whole(text), data(nullptr, pcre2_match_data_free) {}
+SampleText::SampleText(const std::wstring& text) : whole(text) {}
 
-SampleText::~SampleText() = default;
-
-const std::u16string* SampleText::codes(const UnitClasses& classes) {
+const std::u16string* SampleText::codes(const LocaleClasses& classes) {
     if (coded_with != &classes) {
         coded_with = &classes;
         coded = classes.codes_of(whole);
@@ -32,16 +26,6 @@ const std::u16string* SampleText::codes(const UnitClasses& classes) {
         }
     }
     return coded ? &*coded : nullptr;
-}
-
-pcre2_real_match_data_16* SampleText::match_data() {
-    if (!data) {
-        data.reset(pcre2_match_data_create(1, nullptr));
-        if (!data) {
-            throw std::bad_alloc();
-        }
-    }
-    return data.get();
 }
 
 void SampleText::claim(std::size_t begin, std::size_t end) {

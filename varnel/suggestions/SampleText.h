@@ -1,18 +1,15 @@
 #pragma once
 // A text that the named patterns search, for every row of a table in turn: the text itself for
-// the std::wregex matchers and its codes (UnitClasses) for PCRE2, worked out once. Stretches
-// that one row claims are no longer searched by the rows after it; in the codes they read as a
-// mark that only a negated class can match.
+// the std::wregex matchers and its class codes (varnel/pattern/LocaleClasses.h), worked out once.
+// Stretches that one row claims are no longer searched by the rows after it; in the codes they read
+// as a mark that only a negated class can match.
 
-#include "varnel/suggestions/UnitClasses.h"
+#include "varnel/pattern/LocaleClasses.h"
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
-
-struct pcre2_real_match_data_16;
 
 namespace varnel {
 
@@ -20,7 +17,6 @@ class SampleText {
 public:
     // The text must outlive this object.
     explicit SampleText(const std::wstring& text);
-    ~SampleText();
     SampleText(const SampleText&) = delete;
     SampleText& operator=(const SampleText&) = delete;
 
@@ -29,9 +25,7 @@ public:
 
     // The codes under the classes, claimed stretches marked; none when a unit of the text lies
     // outside 16 bits.
-    const std::u16string* codes(const UnitClasses& classes);
-    // Room for PCRE2's results, reused from search to search.
-    pcre2_real_match_data_16* match_data();
+    const std::u16string* codes(const LocaleClasses& classes);
 
     // Precondition: [begin, end) is not empty and holds no claimed position.
     void claim(std::size_t begin, std::size_t end);
@@ -47,9 +41,8 @@ private:
     const std::wstring& whole;
     // A bit per unit, set where claimed.
     std::vector<std::uint64_t> claimed;
-    const UnitClasses* coded_with = nullptr;
+    const LocaleClasses* coded_with = nullptr;
     std::optional<std::u16string> coded;
-    std::unique_ptr<pcre2_real_match_data_16, void (*)(pcre2_real_match_data_16*)> data;
 };
 
 } // namespace varnel

@@ -1,0 +1,12 @@
+#include "varnel/languages/FormatText.h"
+
+namespace varnel {
+
+void append_format_text(std::vector<FormatPiece>& pieces, wchar_t c) {
+    if (pieces.empty() || pieces.back().kind != FormatPiece::Text) {
+        pieces.push_back({FormatPiece::Text, {}, 0, 0});
+    }
+    pieces.back().text += c;
+}
+
+} // namespace varnel
