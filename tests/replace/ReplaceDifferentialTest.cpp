@@ -1,5 +1,5 @@
 // Whatever the samples, running the inferred regex and format on the search sample with the
-// runner gives the replacement sample, in both languages.
+// runner gives the replacement sample, in every language the runner reads.
 
 #include "tests/support/SampleMaker.h"
 #include "varnel/core/MakeReplaceRegex.h"
@@ -14,7 +14,7 @@ namespace {
 
 // The languages the runner reads; the others are proven on their real engines
 // (tests/engines).
-const Language run_languages[] = {Language::VisualStudio, Language::ECMAScript};
+const Language run_languages[] = {Language::VisualStudio, Language::ECMAScript, Language::PosixERE};
 
 void expect_rebuilt(const std::wstring& search, const std::wstring& replace) {
     const LanguageFactory factory;

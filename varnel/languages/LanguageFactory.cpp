@@ -10,6 +10,7 @@
 #include "varnel/languages/PcreLanguage.h"
 #include "varnel/languages/PosixEreFormatting.h"
 #include "varnel/languages/PosixEreLanguage.h"
+#include "varnel/languages/PosixEreSyntax.h"
 #include "varnel/languages/PythonFormatting.h"
 #include "varnel/languages/PythonLanguage.h"
 #include "varnel/languages/RefusingSyntax.h"
@@ -33,7 +34,7 @@ LanguageFactory::LanguageFactory() {
     add<JavaScriptLanguage, JavaScriptFormatting, RefusingSyntax>(Language::JavaScript);
     add<PcreLanguage, PcreFormatting, RefusingSyntax>(Language::PCRE);
     add<PythonLanguage, PythonFormatting, RefusingSyntax>(Language::Python);
-    add<PosixEreLanguage, PosixEreFormatting, RefusingSyntax>(Language::PosixERE);
+    add<PosixEreLanguage, PosixEreFormatting, PosixEreSyntax>(Language::PosixERE);
 }
 
 const IRegexLanguage& LanguageFactory::regex_language(Language language) const {
