@@ -613,3 +613,30 @@ TEST_F(CliEndToEndTest, in_place_leaves_a_file_it_cannot_rewrite_whole_as_it_was
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << c.why;
     }
 }
+
+// The code --code prints, run as printed on a file, writes the bytes --apply writes, in the
+// languages the runner reads that have code to copy.
+TEST_F(CliEndToEndTest, copied_code_rewrites_a_file_as_apply_does) {
+    const std::string text = file("text", "John Smith 12-ab\nocean one\r\n"
+                                          "John Smith, caf\xC3\xA9 7-\xC3\xA9t\xC3\xA9 oak\n");
+    const std::vector<std::string> rules[] = {
+        {"John Smith", "Smith, John"},
+        {"--regex", "([[:digit:]]+)-([[:alpha:]]+)", "--format", "\\2:\\1 & \\&"},
+        {"--regex", "\\<o[[:lower:]]*|J", "--format", "[&]"},
+    };
+    for (const auto& rule : rules) {
+        std::vector<std::string> arguments = {"-l", "posix-ere"};
+        arguments.insert(arguments.end(), rule.begin(), rule.end());
+        arguments.push_back(text);
+        const CliRun applied = run([&] {
+            auto apply = arguments;
+            apply.insert(apply.end() - 1, "--apply");
+            return apply;
+        }());
+        arguments.insert(arguments.end() - 1, "--code");
+        const CliRun code = run(arguments);
+        ASSERT_EQ(code.status, 0) << code.err;
+        EXPECT_EQ(applied.status, 0) << applied.err;
+        EXPECT_EQ(run_shell("LC_ALL=C.UTF-8 " + code.out), applied.out) << code.out;
+    }
+}
