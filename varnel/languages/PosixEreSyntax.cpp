@@ -36,7 +36,7 @@ public:
     // The first refusal, if any; checks the alternatives of the whole regex when asked at its end.
     Step refusal(bool at_end) {
         if (at_end && !refused) {
-            check(levels.front(), 0);
+            check(levels.front());
         }
         return refused;
     }
@@ -71,6 +71,9 @@ public:
         return builder.repeat(repeat, offset);
     }
     void alternative(std::size_t offset) override {
+        if (levels.back().firsts.size() == 1) {
+            levels.back().bar = offset;
+        }
         levels.back().firsts.emplace_back();
         levels.back().expecting = true;
         levels.back().first_just_read = false;
@@ -84,7 +87,7 @@ public:
     }
     std::optional<OpenGroup> innermost_group() const override { return builder.innermost_group(); }
     void close_group(std::size_t offset) override {
-        check(levels.back(), offset);
+        check(levels.back());
         levels.pop_back();
         builder.close_group(offset);
         after_group = true;
@@ -99,6 +102,7 @@ private:
         std::vector<FirstCharacters> firsts{FirstCharacters()};
         bool expecting = true;        // nothing read yet in the last alternative
         bool first_just_read = false; // the last piece read began the last alternative
+        std::size_t bar = 0;          // the offset of the first "|"
     };
 
     void first(FirstCharacters characters) {
@@ -111,7 +115,7 @@ private:
         }
     }
 
-    void check(const Level& level, std::size_t offset) {
+    void check(const Level& level) {
         if (level.firsts.size() < 2 || refused) {
             return;
         }
@@ -121,7 +125,7 @@ private:
                     overlap(*level.firsts[a], *level.firsts[b])) {
                     refused = RegexError{L"alternatives that may begin with the same character "
                                          L"are not supported in POSIX ERE",
-                                         offset};
+                                         level.bar};
                     return;
                 }
             }
