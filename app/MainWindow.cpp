@@ -17,8 +17,10 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QFontDatabase>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -304,6 +306,10 @@ QMenuBar* MainWindow::create_menu() {
     connect(language_group, &QActionGroup::triggered, this, [this](QAction* action) {
         run_event_handler([&] { on_language_menu_click(language_of(*action)); });
     });
+    language_menu->addSeparator();
+    copy_as_code_action = language_menu->addAction(QStringLiteral("Copy as Code"));
+    copy_as_code_action->setObjectName(QStringLiteral("copy_as_code"));
+    connect_handler(copy_as_code_action, &QAction::triggered, &MainWindow::on_copy_as_code);
 
     specials_menu = add_menu(*bar, QStringLiteral("&Specials"));
     specials_menu->setObjectName(QStringLiteral("specials_menu"));
@@ -340,6 +346,8 @@ QMenuBar* MainWindow::create_menu() {
 
 void MainWindow::update_menu_language() {
     const IRegexLanguage& language = language_factory.regex_language(settings.get_language());
+    copy_as_code_action->setEnabled(
+        language_factory.regex_formatting(settings.get_language()).code(L"", L"", {}).has_value());
     update_menu_language_group(language.special_elements(), *specials_menu);
     update_menu_language_group(language.character_elements(), *characters_menu);
     update_menu_language_group(language.string_elements(), *strings_menu);
@@ -549,6 +557,15 @@ void MainWindow::on_regex_copy() {
 
 void MainWindow::on_format_copy() {
     copy_to_clipboard(*format_box);
+}
+
+void MainWindow::on_copy_as_code() {
+    // "FILE" marks where the shell commands take the file to rewrite.
+    const auto code = language_factory.regex_formatting(settings.get_language())
+                          .code(regex_box->text(), format_box->text(), {L"FILE"});
+    if (code) {
+        QGuiApplication::clipboard()->setText(to_qstring(*code));
+    }
 }
 
 void MainWindow::on_element_menu_click(const std::wstring& text) {

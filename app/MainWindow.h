@@ -89,6 +89,8 @@ private:
     void on_apply_suggestion();
     void on_regex_copy();
     void on_format_copy();
+    // The rule as a command or code for the language's home, on the clipboard.
+    void on_copy_as_code();
     void on_element_menu_click(const std::wstring& text);
     void on_language_menu_click(Language language);
     void on_enter();
@@ -118,6 +120,7 @@ private:
     QMenu* characters_menu = nullptr;
     QMenu* strings_menu = nullptr;
     QMenu* language_menu = nullptr;
+    QAction* copy_as_code_action = nullptr;
     // Made when first asked for; a window of its own, deleted with this one.
     PreviewWindow* preview = nullptr;
     BusyStatus* busy_status;

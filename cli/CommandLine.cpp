@@ -15,6 +15,7 @@ const char* const usage_text = R"(Usage:
   varnel-cli [OPTION...] --select REGEX
   varnel-cli [OPTION...] SEARCH REPLACE --apply [FILE...]
   varnel-cli [OPTION...] --regex REGEX --format FORMAT [FILE...]
+  varnel-cli [OPTION...] (SEARCH REPLACE | --regex REGEX --format FORMAT) --code [FILE...]
   varnel-cli [OPTION...] --examples FILE [--apply [FILE...]]
   varnel-cli --help | --version
 
@@ -67,6 +68,14 @@ Rewriting:
   --count, --only-matching, --diff, --in-place, --regex and --format imply
   --apply.
 
+Code:
+  --code               prints the rule as a command or a line of code for the
+                       language's home, quoted for it: sed -E (posix-ere),
+                       perl -pe (pcre) on the FILEs (standard input when there
+                       is none), re.sub (python) or String.prototype.replace
+                       (javascript) on a variable "text". visual-studio and
+                       ecmascript have none.
+
 Samples from files, for samples that do not fit in an argument or hold
 characters a shell changes:
   --search-file FILE   reads SEARCH from FILE ("-": standard input): the whole
@@ -83,7 +92,8 @@ Suggestions:
                        code units); nothing when there is none.
 
 Options:
-  -l, --language NAME  visual-studio or ecmascript. Without it, the language
+  -l, --language NAME  visual-studio, ecmascript, javascript, pcre, python or
+                       posix-ere. Without it, the language
                        last chosen in the Varnel window (Visual Studio when
                        none was chosen).
   --json               prints one JSON document instead:
@@ -94,7 +104,7 @@ Options:
                        {"start": ..., "end": ...} (null when there is no
                        stretch), {"lines": ..., "matches": ...} (with --count;
                        rewritten text is never JSON), {"help": ...} or
-                       {"version": ...}; and an error as {"error": ...} on
+                       {"version": ...} or {"code": ...}; and an error as {"error": ...} on
                        standard error.
   -h, --help           prints this text.
   -V, --version        prints the version.
@@ -139,6 +149,9 @@ const struct {
     {"--count", {"--only-matching", "--diff", "--in-place"}},
     {"--only-matching", {"--diff", "--in-place"}},
     {"--diff", {"--in-place"}},
+    {"--code",
+     {"--apply", "--count", "--only-matching", "--diff", "--in-place", "--suggest", "--select",
+      "--encoding"}},
 };
 
 const char* const rewrite_options[] = {"--apply",    "--count", "--only-matching", "--diff",
@@ -148,7 +161,7 @@ const char* const rewrite_options[] = {"--apply",    "--count", "--only-matching
 const std::pair<const char*, Encoding> encodings[] = {{"utf-8", Encoding::Utf8},
                                                       {"latin1", Encoding::Latin1}};
 
-// "visual-studio or ecmascript", for every language.
+// "visual-studio, ecmascript, ... or posix-ere", for every language.
 std::string language_choices() {
     std::string choices;
     for (std::size_t i = 0; i < language_names.size(); ++i) {
@@ -182,6 +195,7 @@ void add_options(CLI::App& app, Options& options) {
     app.add_flag("--apply");
     app.add_flag("--count");
     app.add_flag("--only-matching");
+    app.add_flag("--code");
     app.add_flag("--diff");
     // A flag, so that it never takes the next argument: a suffix comes only after "=".
     app.add_flag("--in-place{}", options.in_place_suffix);
@@ -225,7 +239,7 @@ std::string conflict(const CLI::App& app) {
     if (given(app, "--regex") != given(app, "--format")) {
         return "--regex and --format go together";
     }
-    if (rewrites(app) && given(app, "--json") && !given(app, "--count")) {
+    if (rewrites(app) && !given(app, "--code") && given(app, "--json") && !given(app, "--count")) {
         return "--json needs --count when rewriting: rewritten text is not JSON";
     }
     return {};
@@ -243,6 +257,9 @@ Mode mode_of(const CLI::App& app) {
     }
     if (given(app, "--select")) {
         return Mode::Select;
+    }
+    if (given(app, "--code")) {
+        return Mode::Code;
     }
     return rewrites(app) ? Mode::Rewrite : Mode::Infer;
 }
@@ -339,7 +356,7 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
             if (!to_text(*next++, command.replace)) {
                 return failure(not_utf8);
             }
-        } else if (command.mode == Mode::Rewrite) {
+        } else if (command.mode == Mode::Rewrite || command.mode == Mode::Code) {
             return failure("no replacement sample given");
         }
     }
@@ -353,6 +370,8 @@ ParsedCommandLine check_options(const CLI::App& app, const Options& options) {
         if (command.files.empty()) {
             command.files.push_back("-");
         }
+    } else if (command.mode == Mode::Code) {
+        command.files.assign(next, positionals.end());
     } else if (next != positionals.end()) {
         return failure("too many arguments");
     }

@@ -12,7 +12,7 @@
 namespace varnel {
 
 struct CommandLine {
-    enum class Mode { Infer, Suggest, Select, Rewrite, Help, Version };
+    enum class Mode { Infer, Suggest, Select, Rewrite, Code, Help, Version };
     // What a rewrite writes: every line, only the lines that changed or only the counts (all to
     // standard output), what it changes as a unified diff, or each file in its place.
     enum class Output { AllLines, ChangedLines, Counts, Diff, InPlace };
@@ -33,7 +33,9 @@ struct CommandLine {
     Output output = Output::AllLines;
     std::string backup_suffix; // InPlace: the original kept as FILE + suffix; none when empty
     Encoding encoding = Encoding::Utf8; // of the files rewritten
-    std::vector<std::string> files;     // as given, "-" for standard input; never empty
+    // Rewriting: as given, "-" for standard input; never empty. Code: the files the command
+    // names, none for standard input.
+    std::vector<std::string> files;
 };
 
 struct ParsedCommandLine {

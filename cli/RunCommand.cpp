@@ -164,6 +164,35 @@ ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory, L
     return counts.matches > 0 ? Done : NoMatch;
 }
 
+void code(const CommandLine& command, const LanguageFactory& factory, Language language,
+          OutputStream& out) {
+    ReplaceRegex pair;
+    if (command.regex_and_format) {
+        pair = *command.regex_and_format;
+    } else {
+        const LearnedRule learned = rule(command, factory, language);
+        pair = {learned.regex, learned.format};
+    }
+    std::vector<std::wstring> files;
+    for (const std::string& file : command.files) {
+        const auto name = utf8_to_utf16(file);
+        if (!name) {
+            throw CommandError("a file name is not valid UTF-8");
+        }
+        files.push_back(*name);
+    }
+    const auto text = factory.regex_formatting(language).code(pair.regex, pair.format, files);
+    if (!text) {
+        throw CommandError(utf16_to_utf8(std::wstring(names_of(language)->caption)) +
+                           " has no code to copy: use javascript, pcre, python or posix-ere");
+    }
+    if (command.json) {
+        write_json(out, {{"code", json_string(*text)}});
+    } else {
+        write_line(out, utf16_to_utf8(*text));
+    }
+}
+
 void help(const CommandLine& command, OutputStream& out) {
     if (command.json) {
         write_json(out, {{"help", usage_text}});
@@ -203,6 +232,9 @@ ExitStatus run_command(const CommandLine& command, Language language, OutputStre
         return Done;
     case CommandLine::Mode::Rewrite:
         return rewrite(command, factory, language, out, notes);
+    case CommandLine::Mode::Code:
+        code(command, factory, language, out);
+        return Done;
     }
     DBC_UNREACHABLE();
 }

@@ -174,6 +174,18 @@ bool holds_results(const QJsonValue& value, const CommandLine& command, Language
     case CommandLine::Mode::Rewrite:
         return value[QStringLiteral("lines")].isDouble() &&
                value[QStringLiteral("matches")].isDouble();
+    case CommandLine::Mode::Code: {
+        const ReplaceRegex rule = command.regex_and_format
+                                      ? *command.regex_and_format
+                                      : make_replace_regex(command.text, command.replace,
+                                                           factory.regex_formatting(language));
+        std::vector<std::wstring> files;
+        for (const std::string& file : command.files) {
+            files.push_back(utf8_to_utf16(file).value_or(L""));
+        }
+        const auto code = factory.regex_formatting(language).code(rule.regex, rule.format, files);
+        return code && holds(value[QStringLiteral("code")], *code);
+    }
     case CommandLine::Mode::Help:
     case CommandLine::Mode::Version:
         return value.isObject();

@@ -10,6 +10,7 @@
 #include "fuzz/FuzzTarget.h"
 #include "tests/support/PrintableText.h"
 #include "tests/support/SurrogatePairs.h"
+#include "varnel/common/Utf8.h"
 #include "varnel/languages/LanguageFactory.h"
 #include "varnel/suggestions/MakeSelectionSuggestion.h"
 #include "varnel/suggestions/MakeSuggestions.h"
@@ -31,13 +32,13 @@ constexpr std::size_t max_covered_length = 64;
 using Rows = std::vector<RegexDescription>;
 
 struct Dialect {
-    const char* name;
+    std::string name;
     Rows rows;
     std::shared_ptr<IRegexFormatting> formatting;
 };
 
 [[noreturn]] void fail(const Dialect& language, const std::wstring& text, const char* what) {
-    fuzz_failure(std::string(language.name) + ": \"" + printable(text) + "\": " + what);
+    fuzz_failure(language.name + ": \"" + printable(text) + "\": " + what);
 }
 
 // The row a pattern element stands for, or none for a literal piece.
@@ -220,7 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const std::vector<Dialect> languages = [] {
         std::vector<Dialect> result;
         for (const Language language : all_languages) {
-            result.push_back({language == Language::VisualStudio ? "Visual Studio" : "ECMAScript",
+            result.push_back({utf16_to_utf8(std::wstring(names_of(language)->caption)),
                               factory.regex_language(language).regex_descriptions(),
                               factory.regex_formatting_ptr(language)});
         }

@@ -11,6 +11,7 @@ packages=(
     fonts-dejavu-core
     fp-utils libchm-dev librsvg2-bin
     desktop-file-utils appstream man-db dpkg-dev
+    nodejs perl python3 sed
     diffutils patch
 )
 

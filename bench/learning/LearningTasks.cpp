@@ -85,8 +85,8 @@ struct Tally {
     double slowest = 0;
 };
 
-const char* language_name(Language language) {
-    return language == Language::VisualStudio ? "Visual Studio" : "ECMAScript";
+std::string language_name(Language language) {
+    return utf16_to_utf8(std::wstring(names_of(language)->caption));
 }
 
 } // namespace
@@ -180,7 +180,7 @@ int main(int argc, char** argv) {
             }
             std::printf(
                 "%-14s %2zu %6zu / %4zu %9.1f%% %6zu / %5zu %9zu %8zu %12zu %12.2f %6zu / %4zu\n",
-                language_name(language), k, tally.solved, tally.tasks,
+                language_name(language).c_str(), k, tally.solved, tally.tasks,
                 100.0 * static_cast<double>(tally.solved) / static_cast<double>(tally.tasks),
                 tally.right, tally.held_out, tally.wrong_tasks, tally.refusals, tally.own_failures,
                 1000.0 * tally.seconds / static_cast<double>(tally.tasks), families_solved,

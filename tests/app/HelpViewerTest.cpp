@@ -117,7 +117,7 @@ private slots:
                 }
             }
         }
-        QCOMPARE(pages, 10);
+        QCOMPARE(pages, 14);
     }
 
     void links_and_history_move_between_pages() {

@@ -470,6 +470,7 @@ private slots:
         QTest::newRow("VisualStudio")
             << QByteArray("VisualStudio") << QStringLiteral("Visual Studio");
         QTest::newRow("ECMAScript") << QByteArray("ECMAScript") << QStringLiteral("ECMAScript");
+        QTest::newRow("posix-ere") << QByteArray("posix-ere") << QStringLiteral("POSIX ERE");
     }
     void language_menu_checks_the_stored_language() {
         QFETCH(QByteArray, stored);
@@ -479,10 +480,25 @@ private slots:
         }
         start_window();
         QMenu* language = ui->menu(QStringLiteral("Language"));
-        QCOMPARE(language->actions().size(), 2);
-        QCOMPARE(language->actions().at(0)->text(), QStringLiteral("Visual Studio"));
-        QCOMPARE(language->actions().at(1)->text(), QStringLiteral("ECMAScript"));
+        QStringList entries;
+        for (const QAction* entry : language->actions()) {
+            entries << entry->text();
+        }
+        QCOMPARE(entries, (QStringList{"Visual Studio", "ECMAScript", "JavaScript", "PCRE",
+                                       "Python", "POSIX ERE", "", "Copy as Code"}));
         QCOMPARE(checked_entries(*language), QStringList{checked});
+    }
+
+    void copy_as_code_puts_the_rule_as_code_of_the_language_on_the_clipboard() {
+        store_language("python");
+        start_window();
+        ui->make(QStringLiteral("John Smith"), QStringLiteral("Smith, John"));
+        QAction* copy = ui->menu_entry("Language", "Copy as Code");
+        copy->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral(R"(re.sub(r'(John)( )(Smith)', r'\g<3>,\g<2>\g<1>', text))"));
+        ui->menu_entry("Language", "Visual Studio")->trigger();
+        QVERIFY(!copy->isEnabled());
     }
 
     void choosing_the_current_language_changes_nothing() {

@@ -147,6 +147,10 @@ TEST_F(CliEndToEndTest, prints_what_each_form_computes) {
          "{\"start\": 1, \"end\": 5}\n"},
         {{"--select", "\\(\\)"}, ""},
         {{"--json", "--select", "\\(\\)"}, "null\n"},
+        {{"-l", "posix-ere", "John Smith", "Smith, John", "--code", "my file"},
+         "sed -E 's/(John)( )(Smith)/\\3,\\2\\1/g' 'my file'\n"},
+        {{"-l", "javascript", "--json", "--regex", "a/b", "--format", "it's", "--code"},
+         "{\"code\": \"text.replace(/a\\\\/b/gu, 'it\\\\'s')\"}\n"},
         {{"-V"}, "varnel-cli 1.0\n"},
         {{"--json", "--version"}, "{\"version\": \"1.0\"}\n"},
         {{"-l", "ecmascript", "--search-file", "-", "Smith, John"},
@@ -172,11 +176,13 @@ TEST_F(CliEndToEndTest, user_errors_exit_with_status_two_and_a_message) {
         {{""}, "varnel-cli: the search sample is empty\n"},
         {{"caf\xC3", "x"}, "varnel-cli: an argument is not valid UTF-8\n"},
         {{"--language", "cobol", "x"},
-         "varnel-cli: unknown language \"cobol\": use visual-studio or ecmascript\n"},
+         "varnel-cli: unknown language \"cobol\": use visual-studio, ecmascript, javascript, pcre, "
+         "python or posix-ere\n"},
         {{}, "varnel-cli: no search sample given\n"},
         {{"-x", "a"}, "varnel-cli: unknown option -x\n"},
         {{"--language", "\x1b[31m", "x"},
-         "varnel-cli: unknown language \"\\x1b[31m\": use visual-studio or ecmascript\n"},
+         "varnel-cli: unknown language \"\\x1b[31m\": use visual-studio, ecmascript, javascript, "
+         "pcre, python or posix-ere\n"},
     };
     for (const auto& c : cases) {
         const CliRun result = run(c.arguments);
@@ -605,5 +611,32 @@ TEST_F(CliEndToEndTest, in_place_leaves_a_file_it_cannot_rewrite_whole_as_it_was
         EXPECT_EQ(read(path), c.content) << c.why;
         ::chmod(folder.c_str(), 0755);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << c.why;
+    }
+}
+
+// The code --code prints, run as printed on a file, writes the bytes --apply writes, in the
+// languages the runner reads that have code to copy.
+TEST_F(CliEndToEndTest, copied_code_rewrites_a_file_as_apply_does) {
+    const std::string text = file("text", "John Smith 12-ab\nocean one\r\n"
+                                          "John Smith, caf\xC3\xA9 7-\xC3\xA9t\xC3\xA9 oak\n");
+    const std::vector<std::string> rules[] = {
+        {"John Smith", "Smith, John"},
+        {"--regex", "([[:digit:]]+)-([[:alpha:]]+)", "--format", "\\2:\\1 & \\&"},
+        {"--regex", "\\<o[[:lower:]]*|J", "--format", "[&]"},
+    };
+    for (const auto& rule : rules) {
+        std::vector<std::string> arguments = {"-l", "posix-ere"};
+        arguments.insert(arguments.end(), rule.begin(), rule.end());
+        arguments.push_back(text);
+        const CliRun applied = run([&] {
+            auto apply = arguments;
+            apply.insert(apply.end() - 1, "--apply");
+            return apply;
+        }());
+        arguments.insert(arguments.end() - 1, "--code");
+        const CliRun code = run(arguments);
+        ASSERT_EQ(code.status, 0) << code.err;
+        EXPECT_EQ(applied.status, 0) << applied.err;
+        EXPECT_EQ(run_shell("LC_ALL=C.UTF-8 " + code.out), applied.out) << code.out;
     }
 }

@@ -1,10 +1,14 @@
 // The help and the manual page describe what the programs have: every named pattern and menu entry
-// of both languages in the language's syntax page, every option of varnel-cli in the help and in
+// of every language in the language's syntax page, every option of varnel-cli in the help and in
 // the manual page.
 
 #include "cli/CommandLine.h"
 #include "varnel/common/Utf8.h"
 #include "varnel/languages/ECMAScriptLanguage.h"
+#include "varnel/languages/JavaScriptLanguage.h"
+#include "varnel/languages/PcreLanguage.h"
+#include "varnel/languages/PosixEreLanguage.h"
+#include "varnel/languages/PythonLanguage.h"
 #include "varnel/languages/VisualStudioLanguage.h"
 
 #include <algorithm>
@@ -85,6 +89,10 @@ TEST(DocumentsInSyncTest, every_named_pattern_and_menu_entry_is_in_the_syntax_pa
     } cases[] = {
         {std::make_shared<VisualStudioLanguage>(), "help/pages/visual-studio.html"},
         {std::make_shared<ECMAScriptLanguage>(), "help/pages/ecmascript.html"},
+        {std::make_shared<JavaScriptLanguage>(), "help/pages/javascript.html"},
+        {std::make_shared<PcreLanguage>(), "help/pages/pcre.html"},
+        {std::make_shared<PythonLanguage>(), "help/pages/python.html"},
+        {std::make_shared<PosixEreLanguage>(), "help/pages/posix-ere.html"},
     };
     for (const auto& [language, page_path] : cases) {
         const std::string page = read_source(page_path);

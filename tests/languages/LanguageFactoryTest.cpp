@@ -18,17 +18,23 @@ struct LanguageCase {
 };
 
 const LanguageCase language_cases[] = {
-    {Language::VisualStudio, L"{x}", 12, L"*"},
-    {Language::ECMAScript, L"(x)", 7, L"*"},
+    {Language::VisualStudio, L"{x}", 12, L"*"}, {Language::ECMAScript, L"(x)", 7, L"*"},
+    {Language::JavaScript, L"(x)", 10, L"*"},   {Language::PCRE, L"(x)", 12, L"*"},
+    {Language::Python, L"(x)", 9, L"*"},        {Language::PosixERE, L"(x)", 13, L"*"},
 };
 
 } // namespace
 
 TEST(LanguageFactoryTest, languages_in_menu_order) {
-    EXPECT_EQ(std::vector<Language>(all_languages.begin(), all_languages.end()),
-              (std::vector<Language>{Language::VisualStudio, Language::ECMAScript}));
+    EXPECT_EQ(
+        std::vector<Language>(all_languages.begin(), all_languages.end()),
+        (std::vector<Language>{Language::VisualStudio, Language::ECMAScript, Language::JavaScript,
+                               Language::PCRE, Language::Python, Language::PosixERE}));
+    // The settings store and the command line keep these values and names.
     EXPECT_EQ(static_cast<std::int32_t>(Language::VisualStudio), 0);
     EXPECT_EQ(static_cast<std::int32_t>(Language::ECMAScript), 1);
+    EXPECT_EQ(language_on_command_line("posix-ere"), Language::PosixERE);
+    EXPECT_EQ(language_stored_as(L"python"), Language::Python);
 }
 
 TEST(LanguageFactoryTest, each_language_gets_its_own_tables_and_rules) {
@@ -67,7 +73,7 @@ TEST(LanguageFactoryTest, pointers_outlive_the_factory) {
 TEST(LanguageFactoryTest, an_unknown_language_is_a_failed_precondition) {
     const LanguageFactory factory;
     const auto pre = DBC::IAssertHandler::precondition;
-    for (const std::int32_t value : {2, -1, 1000}) {
+    for (const std::int32_t value : {6, -1, 1000}) {
         const auto language = static_cast<Language>(value);
         EXPECT_CONTRACT_VIOLATION(factory.regex_language(language), pre);
         EXPECT_CONTRACT_VIOLATION(factory.regex_formatting(language), pre);

@@ -1,5 +1,8 @@
 #include "tests/support/ThrowingAssertHandler.h"
 #include "varnel/languages/ECMAScriptFormatting.h"
+#include "varnel/languages/PcreFormatting.h"
+#include "varnel/languages/PosixEreFormatting.h"
+#include "varnel/languages/PythonFormatting.h"
 #include "varnel/languages/VisualStudioFormatting.h"
 
 #include <random>
@@ -19,6 +22,9 @@ const auto S = PrettyFormatBlock::Special;
 
 const VisualStudioFormatting visual_studio;
 const ECMAScriptFormatting ecmascript;
+const PcreFormatting pcre;
+const PythonFormatting python;
+const PosixEreFormatting posix_ere;
 
 const std::wstring visual_studio_specials = L"\\^$.*+?()[]{}|:<>#~@";
 const std::wstring ecmascript_specials = L"\\^$.*+?()[]{}|";
@@ -159,6 +165,15 @@ TEST(PrettyFormatBlockTest, format_blocks) {
         {visual_studio, L"\\3,\\2\\1", {{S, L"\\3"}, {N, L","}, {S, L"\\2"}, {S, L"\\1"}}},
         {visual_studio, L"\\12", {{S, L"\\1"}, {N, L"2"}}},
         {visual_studio, L"\\\\1", {{E, L"\\"}, {N, L"\\"}, {N, L"1"}}},
+        {pcre,
+         L"${10}0$123\\$1",
+         {{S, L"${10}"}, {N, L"0"}, {S, L"$123"}, {E, L"\\"}, {N, L"$"}, {N, L"1"}}},
+        {pcre, L"${x}${1", {{N, L"${x}${1"}}},
+        {python,
+         L"\\g<12>\\1\\\\g<1>",
+         {{S, L"\\g<12>"}, {S, L"\\1"}, {E, L"\\"}, {N, L"\\"}, {N, L"g<1>"}}},
+        {python, L"\\g<>\\g<1", {{N, L"\\g<>\\g<1"}}},
+        {posix_ere, L"&\\&\\12", {{S, L"&"}, {E, L"\\"}, {N, L"&"}, {S, L"\\1"}, {N, L"2"}}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(c.formatting.pretty_format_format(c.input), c.expected) << c.input;

@@ -5,6 +5,7 @@
 #include "varnel/languages/ECMAScriptFormatting.h"
 #include "varnel/languages/VisualStudioFormatting.h"
 
+#include <optional>
 #include <regex>
 
 namespace varnel {
@@ -20,54 +21,111 @@ struct Applied {
     std::string fault;
 };
 
-Applied apply_ecmascript(const std::wstring& search, const ReplaceRegex& result) {
-    try {
-        const std::wregex regex(result.regex);
-        return {std::regex_replace(search, regex, result.format,
-                                   std::regex_constants::format_first_only),
-                static_cast<unsigned int>(regex.mark_count()),
-                {}};
-    } catch (const std::regex_error& error) {
-        return {{}, 0, std::string("the regex does not compile: ") + error.what()};
-    }
-}
-
-// In the regex, a backslash escapes the unit after it and braces make a group; in the format, a
-// backslash and one digit refer to a group, two backslashes stand for one, anything else is
-// literal.
-Applied apply_visual_studio(const std::wstring& search, const ReplaceRegex& result) {
+// A Visual Studio regex as ECMAScript: a backslash escapes the unit after it and braces make a
+// group; none when a special character stands unescaped.
+std::optional<std::wstring> visual_studio_as_ecmascript(const std::wstring& written) {
     std::wstring regex;
-    for (std::size_t i = 0; i < result.regex.size(); ++i) {
-        const wchar_t c = result.regex[i];
-        if (c == L'\\' && i + 1 < result.regex.size()) {
-            regex += ecmascript.escape_regex(std::wstring(1, result.regex[++i]));
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const wchar_t c = written[i];
+        if (c == L'\\' && i + 1 < written.size()) {
+            regex += ecmascript.escape_regex(std::wstring(1, written[++i]));
         } else if (c == L'{' || c == L'}') {
             regex += c == L'{' ? L'(' : L')';
         } else if (visual_studio.has_special_characters(std::wstring(1, c))) {
-            return {{}, 0, "unescaped special character at " + std::to_string(i) + " of the regex"};
+            return std::nullopt;
         } else {
             regex += ecmascript.escape_regex(std::wstring(1, c));
         }
     }
-    std::wsmatch match;
-    if (!std::regex_match(search, match, std::wregex(regex))) {
-        return {{}, 0, "the regex does not match the search sample"};
+    return regex;
+}
+
+// The group a format refers to at format[i] and the length of the reference, by each language's
+// documented reading: "\N" (Visual Studio, sed), "\N", "\NN" or "\g<N>" (Python), "$N..." or
+// "${N}" (Perl); sed's "&" is group 0. None when no reference starts there.
+std::optional<std::pair<unsigned, std::size_t>>
+reference_at(Language language, const std::wstring& format, std::size_t i) {
+    const auto is_digit = [&](std::size_t at) {
+        return at < format.size() && format[at] >= L'0' && format[at] <= L'9';
+    };
+    const auto number = [&](std::size_t from, std::size_t most) {
+        std::size_t end = from;
+        unsigned value = 0;
+        while (end - from < most && is_digit(end)) {
+            value = value * 10 + static_cast<unsigned>(format[end++] - L'0');
+        }
+        return std::pair{value, end - from};
+    };
+    const auto closed = [&](std::size_t from, wchar_t close) {
+        const auto [value, digits] = number(from, format.size());
+        const bool ok =
+            digits > 0 && from + digits < format.size() && format[from + digits] == close;
+        return ok ? std::optional(std::pair{value, from + digits + 1 - i}) : std::nullopt;
+    };
+    const wchar_t sign = language == Language::PCRE ? L'$' : L'\\';
+    if (language == Language::PosixERE && format[i] == L'&') {
+        return std::pair{0u, std::size_t{1}};
     }
-    Applied applied{L"", static_cast<unsigned int>(match.size() - 1), {}};
-    const std::wstring& format = result.format;
-    for (std::size_t i = 0; i < format.size(); ++i) {
-        const wchar_t next = i + 1 < format.size() ? format[i + 1] : L'\0';
-        if (format[i] == L'\\' && next >= L'0' && next <= L'9') {
-            applied.replacement += match[next - L'0'].str();
-            ++i;
-        } else if (format[i] == L'\\' && next == L'\\') {
-            applied.replacement += L'\\';
-            ++i;
+    if (format[i] != sign) {
+        return std::nullopt;
+    }
+    if (language == Language::Python && format.compare(i + 1, 2, L"g<") == 0) {
+        return closed(i + 3, L'>');
+    }
+    if (language == Language::PCRE && i + 1 < format.size() && format[i + 1] == L'{') {
+        return closed(i + 2, L'}');
+    }
+    const std::size_t most = language == Language::PCRE     ? format.size()
+                             : language == Language::Python ? 2
+                                                            : 1;
+    const auto [value, digits] = number(i + 1, most);
+    return digits == 0 ? std::nullopt : std::optional(std::pair{value, digits + 1});
+}
+
+// The format applied to the match: each reference by the language's reading, an escaped
+// character as itself (the escape being the backslash, "\\$" in Perl, "\\&" in sed).
+std::wstring expand(Language language, const std::wstring& format, const std::wsmatch& match) {
+    if (language == Language::ECMAScript || language == Language::JavaScript) {
+        return match.format(format);
+    }
+    const std::wstring escaped = language == Language::PCRE       ? L"\\$"
+                                 : language == Language::PosixERE ? L"\\&"
+                                                                  : L"\\";
+    std::wstring replacement;
+    for (std::size_t i = 0; i < format.size();) {
+        if (format[i] == L'\\' && i + 1 < format.size() &&
+            escaped.find(format[i + 1]) != std::wstring::npos) {
+            replacement += format[i + 1];
+            i += 2;
+        } else if (const auto reference = reference_at(language, format, i)) {
+            replacement += match[reference->first].str();
+            i += reference->second;
         } else {
-            applied.replacement += format[i];
+            replacement += format[i++];
         }
     }
-    return applied;
+    return replacement;
+}
+
+// Every language but Visual Studio escapes what the inference writes as ECMAScript does and makes
+// groups with parentheses, so the standard library reads the regex; the format is read here.
+Applied apply(Language language, const std::wstring& search, const ReplaceRegex& result) {
+    const auto regex = language == Language::VisualStudio
+                           ? visual_studio_as_ecmascript(result.regex)
+                           : std::optional(result.regex);
+    if (!regex) {
+        return {{}, 0, "an unescaped special character in the regex"};
+    }
+    std::wsmatch match;
+    try {
+        if (!std::regex_match(search, match, std::wregex(*regex))) {
+            return {{}, 0, "the regex does not match the search sample"};
+        }
+    } catch (const std::regex_error& error) {
+        return {{}, 0, std::string("the regex does not compile: ") + error.what()};
+    }
+    return {
+        expand(language, result.format, match), static_cast<unsigned int>(match.size() - 1), {}};
 }
 
 std::string find_fault(const std::wstring& search, const std::wstring& replace,
@@ -78,10 +136,8 @@ std::string find_fault(const std::wstring& search, const std::wstring& replace,
     if (applied.replacement != replace) {
         return "applied, it gives \"" + printable(applied.replacement) + "\"";
     }
-    const IRegexFormatting& formatting = language == Language::VisualStudio
-                                             ? static_cast<const IRegexFormatting&>(visual_studio)
-                                             : ecmascript;
-    if (applied.groups > formatting.max_back_reference()) {
+    static const LanguageFactory factory;
+    if (applied.groups > factory.regex_formatting(language).max_back_reference()) {
         return std::to_string(applied.groups) + " groups";
     }
     // The regex is the search sample with syntax put in, so it holds every pair the sample holds
@@ -99,13 +155,13 @@ std::string find_fault(const std::wstring& search, const std::wstring& replace,
 
 ReplaceVerdict judge_replace_regex(const std::wstring& search, const std::wstring& replace,
                                    const ReplaceRegex& result, Language language) {
-    const Applied applied = language == Language::VisualStudio ? apply_visual_studio(search, result)
-                                                               : apply_ecmascript(search, result);
+    const Applied applied = apply(language, search, result);
     std::string fault = find_fault(search, replace, result, language, applied);
     if (!fault.empty()) {
-        fault = (language == Language::VisualStudio ? "Visual Studio: \"" : "ECMAScript: \"") +
-                printable(search) + "\" / \"" + printable(replace) + "\" gave \"" +
-                printable(result.regex) + "\" / \"" + printable(result.format) + "\": " + fault;
+        const std::wstring_view caption = names_of(language)->caption;
+        fault = std::string(caption.begin(), caption.end()) + ": \"" + printable(search) +
+                "\" / \"" + printable(replace) + "\" gave \"" + printable(result.regex) +
+                "\" / \"" + printable(result.format) + "\": " + fault;
     }
     return {applied.groups, fault};
 }

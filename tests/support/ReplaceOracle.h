@@ -1,8 +1,9 @@
 #pragma once
 // The judge of an inferred regex and format: applied to the search sample, they must give the
-// replacement sample. ECMAScript results run on the standard library's regular expressions; Visual
-// Studio results, which it cannot run, go through a reader that knows only what the inference
-// writes: escaped literals and {} groups in the regex, \N references in the format. Shared by the
+// replacement sample. The regexes run on the standard library's regular expressions (Visual
+// Studio's
+// {} groups and escapes read as ECMAScript's); the formats other than ECMAScript's and
+// JavaScript's go through a reader of each language's back references and escapes. Shared by the
 // tests and the fuzz targets, so it reports what is wrong instead of asserting.
 
 #include "varnel/core/MakeReplaceRegex.h"

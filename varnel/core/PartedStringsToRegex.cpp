@@ -24,15 +24,18 @@ unsigned find_group_number(const std::vector<StringPart>& parts, unsigned group)
     DBC_UNREACHABLE();
 }
 
-// Whether the format text written after parts[index] begins with a digit. Only a Unique part can
-// start with one: a back reference starts with the format escape, and escaping a text leaves its
-// first character alone unless it is the format escape.
-bool digit_follows(const std::vector<StringPart>& parts, std::size_t index) {
+// The first character of the format text written after parts[index]; none when a back reference
+// or nothing follows. Only a Unique part's text can run into the reference before it.
+wchar_t next_literal(const std::vector<StringPart>& parts, std::size_t index,
+                     const IRegexFormatting& formatting) {
     if (index + 1 >= parts.size()) {
-        return false;
+        return 0;
     }
     const StringPart& next = parts[index + 1];
-    return next.kind == StringPart::Unique && !next.text.empty() && is_ascii_digit(next.text[0]);
+    if (next.kind != StringPart::Unique || next.text.empty()) {
+        return 0;
+    }
+    return formatting.escape_format(next.text.substr(0, 1)).front();
 }
 
 } // namespace
@@ -52,9 +55,8 @@ ReplaceRegex parted_strings_to_regex(const PartedStrings& parted,
         }
         const unsigned number = find_group_number(parted.search_parts, parts[i].group);
         // "$1" before a literal "2" would read as "$12".
-        result.format += digit_follows(parts, i)
-                             ? formatting.make_back_reference_before_digit(number)
-                             : formatting.make_back_reference(number);
+        result.format +=
+            formatting.make_back_reference_before(number, next_literal(parts, i, formatting));
     }
     return result;
 }

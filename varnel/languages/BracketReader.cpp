@@ -146,4 +146,23 @@ std::optional<RegexError> read_bracket(const std::wstring& regex, std::size_t& i
     return std::nullopt;
 }
 
+BracketRead read_bracket_class(const std::wstring& regex, std::size_t& i) {
+    const std::size_t begin = i;
+    const wchar_t next = regex[i + 1];
+    const std::size_t close = regex.find(std::wstring{next, L']'}, i + 2);
+    if (next != L':') {
+        return RegexError{L"collating elements and equivalence classes are not supported", begin};
+    }
+    if (close == std::wstring::npos) {
+        return RegexError{L"missing :]", begin};
+    }
+    const std::optional<LocaleClass> named =
+        locale_class_named(std::wstring_view(regex).substr(i + 2, close - i - 2));
+    if (!named) {
+        return RegexError{L"unknown class " + regex.substr(i, close + 2 - i), begin};
+    }
+    i = close + 2;
+    return BracketMember::of_class({Item::of_class(*named, false)}, begin);
+}
+
 } // namespace varnel

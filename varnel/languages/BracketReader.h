@@ -38,4 +38,8 @@ using BracketRead = std::variant<BracketMember, RegexError>;
 read_bracket(const std::wstring& regex, std::size_t& i, IRegexBuilder& builder,
              const std::function<BracketRead()>& read_member);
 
+// Reads the member that begins at i with "[:", "[." or "[=", a class of the locale ("[:alpha:]"),
+// and leaves i after it; collating elements and equivalence classes are refused.
+BracketRead read_bracket_class(const std::wstring& regex, std::size_t& i);
+
 } // namespace varnel

@@ -5,7 +5,6 @@
 
 #include <boost/algorithm/string/erase.hpp>
 #include <boost/algorithm/string/replace.hpp>
-#include <boost/format.hpp>
 
 namespace varnel {
 
@@ -24,11 +23,12 @@ void append_normal(std::vector<PrettyFormatBlock>& blocks, const std::wstring& t
 } // namespace
 
 CommonFormatting::CommonFormatting(wchar_t group_begin, wchar_t group_end,
-                                   const std::wstring& special_characters, wchar_t format_escape,
-                                   bool two_digit_back_references)
+                                   const std::wstring& special_characters,
+                                   const FormatSyntax& format_syntax)
     : group_begin(group_begin), group_end(group_end), special_characters(special_characters),
-      format_escape(format_escape), two_digit_back_references(two_digit_back_references) {
+      format_syntax(format_syntax) {
     DBC_PRECONDITION(!special_characters.empty() && special_characters.front() == backslash);
+    DBC_PRECONDITION(format_syntax.escaped.find(format_syntax.escape) != std::wstring::npos);
     for (const wchar_t c : special_characters) {
         if (static_cast<std::size_t>(c) < special_ascii.size()) {
             special_ascii.set(static_cast<std::size_t>(c));
@@ -69,12 +69,22 @@ std::wstring CommonFormatting::unescape_regex(const std::wstring& text) const {
 }
 
 std::wstring CommonFormatting::make_back_reference(unsigned int number) const {
-    return (boost::wformat(L"%1%%2%") % format_escape % number).str();
+    if (format_syntax.references == FormatSyntax::References::Named) {
+        return L"\\g<" + std::to_wstring(number) + L">";
+    }
+    return format_syntax.sign + std::to_wstring(number);
 }
 
 std::wstring CommonFormatting::escape_format(const std::wstring& text) const {
-    return boost::replace_all_copy(text, std::wstring(1, format_escape),
-                                   std::wstring(2, format_escape));
+    std::wstring result;
+    result.reserve(text.size());
+    for (const wchar_t c : text) {
+        if (format_syntax.escaped.find(c) != std::wstring::npos) {
+            result += format_syntax.escape;
+        }
+        result += c;
+    }
+    return result;
 }
 
 bool CommonFormatting::has_special_characters(const std::wstring& regex) const {
@@ -86,14 +96,43 @@ bool CommonFormatting::has_special_characters(const std::wstring& regex) const {
 }
 
 unsigned int CommonFormatting::max_back_reference() const {
-    return two_digit_back_references ? 99 : 9;
+    return format_syntax.references == FormatSyntax::References::OneDigit ? 9 : 99;
 }
 
-std::wstring CommonFormatting::make_back_reference_before_digit(unsigned int number) const {
-    if (two_digit_back_references && number < 10) {
-        return (boost::wformat(L"%1%0%2%") % format_escape % number).str();
+std::wstring CommonFormatting::make_back_reference_before(unsigned int number, wchar_t next) const {
+    using References = FormatSyntax::References;
+    if (format_syntax.references == References::TwoDigits && is_ascii_digit(next) && number < 10) {
+        return format_syntax.sign + (L"0" + std::to_wstring(number));
+    }
+    if (format_syntax.references == References::Braced && is_ascii_digit(next)) {
+        return format_syntax.sign + (L"{" + std::to_wstring(number) + L"}");
     }
     return make_back_reference(number);
+}
+
+std::wstring CommonFormatting::any_number_of(CharacterClass kind) const {
+    return one_of(kind) + L"*";
+}
+
+std::wstring CommonFormatting::run_of(CharacterClass kind) const {
+    return one_of(kind) + L"+";
+}
+
+std::wstring CommonFormatting::any_text(bool lazy) const {
+    return lazy ? L".*?" : L".*";
+}
+
+std::wstring CommonFormatting::line_start() const {
+    return L"^";
+}
+
+std::wstring CommonFormatting::line_end() const {
+    return L"$";
+}
+
+std::optional<std::wstring> CommonFormatting::code(const std::wstring&, const std::wstring&,
+                                                   const std::vector<std::wstring>&) const {
+    return std::nullopt;
 }
 
 // One left-to-right pass; no recursion, so long texts cannot exhaust the stack.
@@ -123,28 +162,72 @@ CommonFormatting::pretty_format_regex(const std::wstring& regex) const {
     return blocks;
 }
 
+std::size_t CommonFormatting::reference_length(const std::wstring& format, std::size_t at) const {
+    using References = FormatSyntax::References;
+    const auto digits_from = [&](std::size_t from, std::size_t most) {
+        std::size_t end = from;
+        while (end < format.size() && end - from < most && is_ascii_digit(format[end])) {
+            ++end;
+        }
+        return end - from;
+    };
+    const auto closed_by = [&](std::size_t from, wchar_t close) {
+        const std::size_t digits = digits_from(from, format.size());
+        return digits > 0 && from + digits < format.size() && format[from + digits] == close
+                   ? from + digits + 1 - at
+                   : 0;
+    };
+    if (format_syntax.whole_match != 0 && format[at] == format_syntax.whole_match) {
+        return 1;
+    }
+    if (format[at] != format_syntax.sign || at + 1 == format.size()) {
+        return 0;
+    }
+    switch (format_syntax.references) {
+    case References::OneDigit:
+        return digits_from(at + 1, 1) == 0 ? 0 : 2;
+    case References::TwoDigits:
+    case References::Named: {
+        // Python reads "\1" to "\99" as well as "\g<1>".
+        const std::size_t digits = digits_from(at + 1, 2);
+        if (digits > 0) {
+            return 1 + digits;
+        }
+        const bool named =
+            format_syntax.references == References::Named && format.compare(at + 1, 2, L"g<") == 0;
+        return named ? closed_by(at + 3, L'>') : 0;
+    }
+    case References::Braced: {
+        const std::size_t digits = digits_from(at + 1, format.size());
+        if (digits > 0) {
+            return 1 + digits;
+        }
+        return format[at + 1] == L'{' ? closed_by(at + 2, L'}') : 0;
+    }
+    }
+    DBC_UNREACHABLE();
+}
+
 std::vector<PrettyFormatBlock>
 CommonFormatting::pretty_format_format(const std::wstring& format) const {
-    const std::size_t max_digits = two_digit_back_references ? 2 : 1;
+    const wchar_t escape = format_syntax.escape;
     std::vector<PrettyFormatBlock> blocks;
     std::size_t run_begin = 0;
     std::size_t i = 0;
     while (i < format.size()) {
-        const bool escape_here = format[i] == format_escape && i + 1 < format.size();
-        if (escape_here && format[i + 1] == format_escape) {
+        const bool escape_here = format[i] == escape && i + 1 < format.size() &&
+                                 format_syntax.escaped.find(format[i + 1]) != std::wstring::npos;
+        const std::size_t reference = escape_here ? 0 : reference_length(format, i);
+        if (escape_here) {
             append_normal(blocks, format, run_begin, i);
-            blocks.emplace_back(PrettyFormatBlock::Escape, std::wstring(1, format_escape));
-            blocks.emplace_back(PrettyFormatBlock::Normal, std::wstring(1, format_escape));
+            blocks.emplace_back(PrettyFormatBlock::Escape, std::wstring(1, escape));
+            blocks.emplace_back(PrettyFormatBlock::Normal, std::wstring(1, format[i + 1]));
             i += 2;
             run_begin = i;
-        } else if (escape_here && is_ascii_digit(format[i + 1])) {
+        } else if (reference > 0) {
             append_normal(blocks, format, run_begin, i);
-            std::size_t end = i + 1;
-            while (end < format.size() && end - i <= max_digits && is_ascii_digit(format[end])) {
-                ++end;
-            }
-            blocks.emplace_back(PrettyFormatBlock::Special, format.substr(i, end - i));
-            i = end;
+            blocks.emplace_back(PrettyFormatBlock::Special, format.substr(i, reference));
+            i += reference;
             run_begin = i;
         } else {
             ++i;

@@ -1,5 +1,6 @@
 #pragma once
-// The writing rules shared by both languages, configured by five values.
+// The writing rules shared by every language, configured by its syntax of groups, literals and
+// format strings.
 
 #include "varnel/languages/IRegexFormatting.h"
 
@@ -7,10 +8,25 @@
 
 namespace varnel {
 
+// How a language's format strings refer to groups and write literal text.
+struct FormatSyntax {
+    enum class References {
+        OneDigit,  // the sign and one digit: "\1"..."\9"
+        TwoDigits, // the sign and up to two digits, "$01" before a digit: "$1"..."$99"
+        Braced,    // the sign and any digits, "${1}" before a digit
+        Named      // "\g<1>", which nothing can join
+    };
+    References references;
+    wchar_t sign;         // begins a back reference
+    wchar_t escape;       // makes the next character literal
+    std::wstring escaped; // the characters written after the escape to stand for themselves
+    wchar_t whole_match;  // stands for the whole match ("&" in sed); 0 when none does
+};
+
 class CommonFormatting : public IRegexFormatting {
 public:
     CommonFormatting(wchar_t group_begin, wchar_t group_end, const std::wstring& special_characters,
-                     wchar_t format_escape, bool two_digit_back_references);
+                     const FormatSyntax& format_syntax);
 
     std::wstring make_group(const std::wstring& text) const override;
     std::wstring escape_regex(const std::wstring& text) const override;
@@ -21,10 +37,23 @@ public:
     std::vector<PrettyFormatBlock> pretty_format_regex(const std::wstring& regex) const override;
     std::vector<PrettyFormatBlock> pretty_format_format(const std::wstring& format) const override;
     unsigned int max_back_reference() const override;
-    std::wstring make_back_reference_before_digit(unsigned int number) const override;
+    std::wstring make_back_reference_before(unsigned int number, wchar_t next) const override;
+
+    // The repetitions of one_of with "*" and "+", ".*" and ".*?", "^" and "$": what most
+    // languages write.
+    std::wstring any_number_of(CharacterClass kind) const override;
+    std::wstring run_of(CharacterClass kind) const override;
+    std::wstring any_text(bool lazy) const override;
+    std::wstring line_start() const override;
+    std::wstring line_end() const override;
+    // None: a language has code to copy only where it says so.
+    std::optional<std::wstring> code(const std::wstring& regex, const std::wstring& format,
+                                     const std::vector<std::wstring>& files) const override;
 
 private:
     bool is_special(wchar_t c) const;
+    // The length of the back reference (or whole-match sign) at format[at]; 0 when none is there.
+    std::size_t reference_length(const std::wstring& format, std::size_t at) const;
 
     const wchar_t group_begin;
     const wchar_t group_end;
@@ -33,8 +62,7 @@ private:
     // The special characters below 128, looked up once per character of a long text without a
     // search of the list.
     std::bitset<128> special_ascii;
-    const wchar_t format_escape;
-    const bool two_digit_back_references;
+    const FormatSyntax format_syntax;
 };
 
 } // namespace varnel

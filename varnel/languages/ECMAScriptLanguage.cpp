@@ -15,7 +15,7 @@ const auto two_spaces = Element::TwoSpaces;
 // The ECMAScript patterns are their own matchers.
 std::vector<RegexDescription> make_regex_descriptions() {
     const auto row = [](const wchar_t* regex, const wchar_t* description, const wchar_t* name) {
-        return RegexDescription(compile_matcher(regex), regex, regex, description, name);
+        return table_row(regex, regex, description, name);
     };
     return {
         row(L"[[:space:]]+", L"Whitespace characters", L"Whitespace"),

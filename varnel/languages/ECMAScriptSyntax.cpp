@@ -250,21 +250,7 @@ BracketRead Reader::read_bracket_member() {
     const wchar_t c = regex[i];
     const wchar_t next = i + 1 < regex.size() ? regex[i + 1] : L'\0';
     if (c == L'[' && (next == L':' || next == L'.' || next == L'=')) {
-        const std::size_t close = regex.find(std::wstring{next, L']'}, i + 2);
-        if (next != L':') {
-            return RegexError{L"collating elements and equivalence classes are not supported",
-                              begin};
-        }
-        if (close == std::wstring::npos) {
-            return RegexError{L"missing :]", begin};
-        }
-        const std::optional<LocaleClass> named =
-            locale_class_named(std::wstring_view(regex).substr(i + 2, close - i - 2));
-        if (!named) {
-            return RegexError{L"unknown class " + regex.substr(i, close + 2 - i), begin};
-        }
-        i = close + 2;
-        return BracketMember::of_class({Item::of_class(*named, false)}, begin);
+        return read_bracket_class(regex, i);
     }
     if (c != L'\\') {
         ++i;

@@ -4,6 +4,7 @@
 
 #include "varnel/languages/PrettyFormatBlock.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,9 +31,9 @@ public:
     // The highest group number a format string of this language can refer to: a back reference
     // is read with one digit (at most 9) or with up to two digits (at most 99).
     virtual unsigned int max_back_reference() const = 0;
-    // A reference to group number that is followed by a literal digit in the format string and
-    // must not run into it ("$01" rather than "$1" before a "2").
-    virtual std::wstring make_back_reference_before_digit(unsigned int number) const = 0;
+    // A reference to group number written before the format text that begins with next, so that
+    // the two are not read as one ("$01" rather than "$1" before a "2").
+    virtual std::wstring make_back_reference_before(unsigned int number, wchar_t next) const = 0;
 
     // Building blocks of regexes written by rule rather than copied from a sample.
     enum class CharacterClass {
@@ -52,9 +53,17 @@ public:
     // table has one.
     virtual std::wstring run_of(CharacterClass kind) const = 0;
     // Any text within a line: the longest (greedy) or the shortest (lazy) that lets the rest match.
+    // A language without lazy repetition gives the greedy form for both.
     virtual std::wstring any_text(bool lazy) const = 0;
     virtual std::wstring line_start() const = 0;
     virtual std::wstring line_end() const = 0;
+
+    // A command or a line of code that runs the regex and the format, every match of each line, in
+    // the language's home (sed, perl, Python, JavaScript), quoted for the shell or the language;
+    // the shell commands read the files named, standard input when there are none. None for a
+    // language that has no such home.
+    virtual std::optional<std::wstring> code(const std::wstring& regex, const std::wstring& format,
+                                             const std::vector<std::wstring>& files) const = 0;
 
     virtual ~IRegexFormatting() = default;
 };

@@ -10,7 +10,14 @@
 namespace varnel {
 
 // Offered by the "Language" menu, and gone through by every loop over languages, in this order.
-enum class Language : std::int32_t { VisualStudio = 0, ECMAScript = 1 };
+enum class Language : std::int32_t {
+    VisualStudio = 0,
+    ECMAScript = 1,
+    JavaScript = 2,
+    PCRE = 3,
+    Python = 4,
+    PosixERE = 5
+};
 
 struct LanguageNames {
     Language language;
@@ -19,9 +26,13 @@ struct LanguageNames {
     std::wstring_view stored;      // the settings store's text, kept as earlier versions wrote it
 };
 
-inline constexpr std::array<LanguageNames, 2> language_names{{
+inline constexpr std::array<LanguageNames, 6> language_names{{
     {Language::VisualStudio, L"Visual Studio", "visual-studio", L"VisualStudio"},
     {Language::ECMAScript, L"ECMAScript", "ecmascript", L"ECMAScript"},
+    {Language::JavaScript, L"JavaScript", "javascript", L"javascript"},
+    {Language::PCRE, L"PCRE", "pcre", L"pcre"},
+    {Language::Python, L"Python", "python", L"python"},
+    {Language::PosixERE, L"POSIX ERE", "posix-ere", L"posix-ere"},
 }};
 
 inline constexpr std::array<Language, language_names.size()> all_languages = [] {

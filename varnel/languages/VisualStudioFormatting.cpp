@@ -5,7 +5,8 @@
 namespace varnel {
 
 VisualStudioFormatting::VisualStudioFormatting()
-    : CommonFormatting(L'{', L'}', L"\\^$.*+?()[]{}|:<>#~@", L'\\', false) {}
+    : CommonFormatting(L'{', L'}', L"\\^$.*+?()[]{}|:<>#~@",
+                       {FormatSyntax::References::OneDigit, L'\\', L'\\', L"\\", 0}) {}
 
 std::wstring VisualStudioFormatting::one_of(CharacterClass kind) const {
     switch (kind) {
@@ -29,10 +30,6 @@ std::wstring VisualStudioFormatting::one_of(CharacterClass kind) const {
     DBC_UNREACHABLE();
 }
 
-std::wstring VisualStudioFormatting::any_number_of(CharacterClass kind) const {
-    return one_of(kind) + L"*";
-}
-
 std::wstring VisualStudioFormatting::run_of(CharacterClass kind) const {
     // The integer pattern of the table; every other run is its one-character class repeated.
     return kind == CharacterClass::Digit ? L":z" : one_of(kind) + L"+";
@@ -40,14 +37,6 @@ std::wstring VisualStudioFormatting::run_of(CharacterClass kind) const {
 
 std::wstring VisualStudioFormatting::any_text(bool lazy) const {
     return lazy ? L".@" : L".*";
-}
-
-std::wstring VisualStudioFormatting::line_start() const {
-    return L"^";
-}
-
-std::wstring VisualStudioFormatting::line_end() const {
-    return L"$";
 }
 
 } // namespace varnel

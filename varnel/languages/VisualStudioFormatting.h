@@ -10,11 +10,8 @@ public:
     VisualStudioFormatting();
 
     std::wstring one_of(CharacterClass kind) const override;
-    std::wstring any_number_of(CharacterClass kind) const override;
     std::wstring run_of(CharacterClass kind) const override;
     std::wstring any_text(bool lazy) const override;
-    std::wstring line_start() const override;
-    std::wstring line_end() const override;
 };
 
 } // namespace varnel

@@ -12,10 +12,7 @@ const auto none = Element::None;
 
 // The Visual Studio patterns are not ECMAScript: each carries a matcher written for it.
 std::vector<RegexDescription> make_regex_descriptions() {
-    const auto row = [](const wchar_t* matcher, const wchar_t* regex, const wchar_t* description,
-                        const wchar_t* name) {
-        return RegexDescription(compile_matcher(matcher), matcher, regex, description, name);
-    };
+    const auto row = table_row;
     return {
         row(L"[ ]+", L":Zs+", L"Space separators", L"Space"),
         row(L"[ \t]+", L":b+", L"Spaces or Tabs", L"Blank"),

@@ -146,11 +146,11 @@ std::optional<ReplaceRegex> write_rule(const Frame& frame, const FormatPlan& pla
         }
         const auto number = static_cast<unsigned int>(
             std::find(groups.begin(), groups.end(), *plan[s].source) - groups.begin() + 1);
-        const bool digit_follows = s + 1 < plan.size() && !plan[s + 1].source &&
-                                   plan[s + 1].constant.front() >= L'0' &&
-                                   plan[s + 1].constant.front() <= L'9';
-        rule.format += digit_follows ? formatting.make_back_reference_before_digit(number)
-                                     : formatting.make_back_reference(number);
+        const bool literal_follows = s + 1 < plan.size() && !plan[s + 1].source;
+        const wchar_t next =
+            literal_follows ? formatting.escape_format(plan[s + 1].constant.substr(0, 1)).front()
+                            : 0;
+        rule.format += formatting.make_back_reference_before(number, next);
     }
     return rule;
 }
