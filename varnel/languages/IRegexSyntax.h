@@ -42,6 +42,9 @@ public:
     // The format string's pieces, in order, adjacent text joined. Every format can be read: what
     // is not a reference is text.
     virtual std::vector<FormatPiece> read_format(const std::wstring& format) const = 0;
+    // False for a language whose regexes the runner cannot read yet: it then says so rather than
+    // call a valid regex invalid.
+    virtual bool runnable() const { return true; }
 
     virtual ~IRegexSyntax() = default;
 };

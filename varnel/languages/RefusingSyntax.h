@@ -12,6 +12,7 @@ public:
                                          IRegexBuilder& builder) const override;
     // The whole format as text.
     std::vector<FormatPiece> read_format(const std::wstring& format) const override;
+    bool runnable() const override { return false; }
 };
 
 } // namespace varnel

@@ -449,6 +449,11 @@ LearnResult learn_replace_regex(const std::vector<Example>& examples,
     DBC_PRECONDITION(!examples.empty());
     DBC_PRECONDITION(std::none_of(examples.begin(), examples.end(),
                                   [](const Example& e) { return e.search.empty(); }));
+    if (const auto& refused = Replacer(L"", L"", language).error();
+        refused && refused->status == ReplaceOutcome::Status::NotRunnable) {
+        // No rule can be checked, so none is offered.
+        return Refusal{refused->message, 0, {}};
+    }
     const CharacterKinds kinds;
     RuleChecker checker(examples, unchanged, language, cancelled);
     if (const std::optional<Found> found = find_rule(examples, language, kinds, checker)) {

@@ -53,6 +53,13 @@ Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Langua
                    Texts texts)
     : format(std::make_shared<const ReplaceFormat>(format, syntax_of(language))) {
     DBC_PRECONDITION(code_units(regex) && code_units(format));
+    if (!syntax_of(language).runnable()) {
+        failure = problem(Status::NotRunnable,
+                          L"Varnel cannot run " + std::wstring(names_of(language)->caption) +
+                              L" rules yet: Language, Copy as Code gives a line that runs this "
+                              L"one where it goes");
+        return;
+    }
     auto compiled = compile_regex(regex, syntax_of(language), texts == Texts::AnyLength);
     if (const auto* problem_found = std::get_if<RegexProblem>(&compiled)) {
         failure = problem(problem_found->kind == RegexProblem::Kind::Invalid ? Status::InvalidRegex

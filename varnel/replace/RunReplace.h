@@ -20,7 +20,7 @@ class IRegexMatcher;
 class ReplaceFormat;
 
 struct ReplaceOutcome {
-    enum class Status { Replaced, NoMatch, InvalidRegex, InvalidFormat, TooComplex };
+    enum class Status { Replaced, NoMatch, InvalidRegex, InvalidFormat, TooComplex, NotRunnable };
     Status status;
     std::wstring text; // Replaced: the whole input with the match(es) replaced; NoMatch: the input
     std::size_t matches = 0; // how many matches were replaced
