@@ -449,7 +449,7 @@ LearnResult learn_replace_regex(const std::vector<Example>& examples,
     DBC_PRECONDITION(!examples.empty());
     DBC_PRECONDITION(std::none_of(examples.begin(), examples.end(),
                                   [](const Example& e) { return e.search.empty(); }));
-    if (const auto& refused = Replacer(L"", L"", language).error();
+    if (const std::optional<ReplaceOutcome> refused = Replacer(L"", L"", language).error();
         refused && refused->status == ReplaceOutcome::Status::NotRunnable) {
         // No rule can be checked, so none is offered.
         return Refusal{refused->message, 0, {}};
