@@ -449,10 +449,9 @@ LearnResult learn_replace_regex(const std::vector<Example>& examples,
     DBC_PRECONDITION(!examples.empty());
     DBC_PRECONDITION(std::none_of(examples.begin(), examples.end(),
                                   [](const Example& e) { return e.search.empty(); }));
-    if (const std::optional<ReplaceOutcome> refused = Replacer(L"", L"", language).error();
-        refused && refused->status == ReplaceOutcome::Status::NotRunnable) {
+    if (const std::optional<std::wstring> reason = not_runnable(language)) {
         // No rule can be checked, so none is offered.
-        return Refusal{refused->message, 0, {}};
+        return Refusal{*reason, 0, {}};
     }
     const CharacterKinds kinds;
     RuleChecker checker(examples, unchanged, language, cancelled);

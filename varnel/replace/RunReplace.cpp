@@ -53,11 +53,8 @@ Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Langua
                    Texts texts)
     : format(std::make_shared<const ReplaceFormat>(format, syntax_of(language))) {
     DBC_PRECONDITION(code_units(regex) && code_units(format));
-    if (!syntax_of(language).runnable()) {
-        failure = problem(Status::NotRunnable,
-                          L"Varnel cannot run " + std::wstring(names_of(language)->caption) +
-                              L" rules yet: Language, Copy as Code gives a line that runs this "
-                              L"one where it goes");
+    if (const std::optional<std::wstring> reason = not_runnable(language)) {
+        failure = problem(Status::NotRunnable, *reason);
         return;
     }
     auto compiled = compile_regex(regex, syntax_of(language), texts == Texts::AnyLength);
@@ -142,6 +139,14 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
 ReplaceOutcome run_replace(const std::wstring& regex, const std::wstring& format,
                            const std::wstring& text, Language language) {
     return Replacer(regex, format, language).replace_first(text);
+}
+
+std::optional<std::wstring> not_runnable(Language language) {
+    if (syntax_of(language).runnable()) {
+        return std::nullopt;
+    }
+    return L"Varnel cannot run " + std::wstring(names_of(language)->caption) +
+           L" rules yet: Language, Copy as Code gives a line that runs this one where it goes";
 }
 
 } // namespace varnel

@@ -76,6 +76,9 @@ private:
 };
 
 // Compiles and runs once on the first match: what the window's live check calls.
+// Why the runner cannot run rules of the language yet, when it cannot; NotRunnable's message.
+std::optional<std::wstring> not_runnable(Language language);
+
 ReplaceOutcome run_replace(const std::wstring& regex, const std::wstring& format,
                            const std::wstring& text, Language language);
 
