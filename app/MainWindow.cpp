@@ -10,6 +10,7 @@
 #include "app/StartFile.h"
 #include "app/TextShaping.h"
 #include "varnel/common/DBC.h"
+#include "varnel/replace/TranslateRule.h"
 #include "varnel/settings/QStringConversion.h"
 #include "varnel/suggestions/MakeSuggestions.h"
 
@@ -145,6 +146,8 @@ BackgroundJob::Run run_for(std::size_t length) {
 
 // Offsets beyond a box's text stand for its end.
 constexpr RichTextBox::Selection caret_at_end{std::wstring::npos, std::wstring::npos};
+// How long a note of the window's stays in the status bar.
+constexpr int note_time_ms = 10000;
 
 } // namespace
 
@@ -573,14 +576,32 @@ void MainWindow::on_element_menu_click(const std::wstring& text) {
 }
 
 void MainWindow::on_language_menu_click(Language language) {
-    if (language == settings.get_language()) {
+    const Language previous = settings.get_language();
+    if (language == previous) {
         return;
     }
     // Results still being worked on are in the old language.
     making.cancel();
     suggesting.cancel();
+    // The user's rule, generalisations and all, carried over where it means the same there.
+    const std::optional<TranslatedRule> translated =
+        regex_box->text().empty() ? std::nullopt
+                                  : translate_rule(regex_box->text(), format_box->text(), previous,
+                                                   language, language_factory);
     switch_language(language);
-    if (!search_for_box->sample().isEmpty()) {
+    if (translated) {
+        show_rule(translated->regex, translated->format);
+        return;
+    }
+    const bool remake = !search_for_box->sample().isEmpty();
+    if (!regex_box->text().empty()) {
+        statusBar()->showMessage(QStringLiteral("The rule cannot be written exactly in %1: %2")
+                                     .arg(to_qstring(std::wstring(names_of(language)->caption)),
+                                          remake ? QStringLiteral("made again from the samples.")
+                                                 : QStringLiteral("kept as it is.")),
+                                 note_time_ms);
+    }
+    if (remake) {
         make_regex();
     } else {
         // The boxes keep their texts, now read in the other language.
@@ -639,9 +660,13 @@ void MainWindow::on_try_on_text() {
 void MainWindow::on_rule_learned(const LearnedRule& rule) {
     // The learned rule is newer than any result still being made.
     making.cancel();
+    show_rule(rule.regex, rule.format);
+}
+
+void MainWindow::show_rule(const std::wstring& regex, const std::wstring& format) {
     history->step(EditHistory::Box::regex, [&] {
-        pretty_format_regex_box(rule.regex);
-        pretty_format_format_box(rule.format);
+        pretty_format_regex_box(regex);
+        pretty_format_format_box(format);
     });
     check();
 }

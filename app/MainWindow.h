@@ -73,6 +73,8 @@ private:
     void show_made_regex(const MadeRegex& made);
     void show_suggestions(const std::vector<Suggestion>& suggestions);
     void show_state(const EditState& state);
+    // Puts a whole rule in the boxes as one step.
+    void show_rule(const std::wstring& regex, const std::wstring& format);
     void check();
 
     template <typename Sender, typename Signal>
