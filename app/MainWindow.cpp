@@ -15,6 +15,7 @@
 #include "varnel/suggestions/MakeSuggestions.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include <QActionGroup>
 #include <QApplication>
@@ -147,7 +148,7 @@ BackgroundJob::Run run_for(std::size_t length) {
 // Offsets beyond a box's text stand for its end.
 constexpr RichTextBox::Selection caret_at_end{std::wstring::npos, std::wstring::npos};
 // How long a note of the window's stays in the status bar.
-constexpr int note_time_ms = 10000;
+constexpr std::chrono::seconds note_time{10};
 
 } // namespace
 
@@ -163,6 +164,8 @@ MainWindow::MainWindow(Settings& settings)
     setMenuBar(create_menu());
     statusBar()->setSizeGripEnabled(true);
     statusBar()->addWidget(busy_status, 1);
+    // The note before the check, whole while it shows: it is read once, the check again and again.
+    statusBar()->addWidget(status_note);
     statusBar()->addWidget(check_status, 1);
     search_for_box->setFocus();
 }
@@ -246,6 +249,8 @@ void MainWindow::create_controls() {
 
     check_status = new CheckStatus;
     check_status->setObjectName(QStringLiteral("check_status"));
+    status_note = new StatusNote;
+    status_note->setObjectName(QStringLiteral("status_note"));
     connect(&live_check, &LiveCheck::reported, this, [this](const CheckReport& report) {
         run_event_handler([&] { check_status->show_report(report); });
     });
@@ -446,8 +451,10 @@ void MainWindow::show_format_blocks(const std::vector<PrettyFormatBlock>& blocks
 }
 
 void MainWindow::show_state(const EditState& state) {
-    // The state shown is newer than any result still being made.
+    // The state shown is newer than any result still being made, and than a note of the last
+    // switch of language.
     making.cancel();
+    status_note->hide();
     if (state.language != settings.get_language()) {
         switch_language(state.language);
     }
@@ -580,9 +587,10 @@ void MainWindow::on_language_menu_click(Language language) {
     if (language == previous) {
         return;
     }
-    // Results still being worked on are in the old language.
+    // Results still being worked on are in the old language, and so is a note of the last switch.
     making.cancel();
     suggesting.cancel();
+    status_note->hide();
     // The user's rule, generalisations and all, carried over where it means the same there.
     const std::optional<TranslatedRule> translated =
         regex_box->text().empty() ? std::nullopt
@@ -595,11 +603,11 @@ void MainWindow::on_language_menu_click(Language language) {
     }
     const bool remake = !search_for_box->sample().isEmpty();
     if (!regex_box->text().empty()) {
-        statusBar()->showMessage(QStringLiteral("The rule cannot be written exactly in %1: %2")
-                                     .arg(to_qstring(std::wstring(names_of(language)->caption)),
-                                          remake ? QStringLiteral("made again from the samples.")
-                                                 : QStringLiteral("kept as it is.")),
-                                 note_time_ms);
+        status_note->show_note(QStringLiteral("The rule cannot be written exactly in %1: %2")
+                                   .arg(to_qstring(std::wstring(names_of(language)->caption)),
+                                        remake ? QStringLiteral("made again from the samples.")
+                                               : QStringLiteral("kept as it is.")),
+                               note_time);
     }
     if (remake) {
         make_regex();

@@ -21,7 +21,6 @@
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QStyleHints>
 #include <QStyledItemDelegate>
 #include <QTest>
@@ -199,11 +198,12 @@ private slots:
         QCOMPARE(WindowUnderTest::text(*ui->regex_box), regex);
         QCOMPARE(WindowUnderTest::text(*ui->format_box), format);
         QCOMPARE(WindowUnderTest::selected_text(*ui->regex_box), selected);
-        QCOMPARE(ui->window.statusBar()->currentMessage(), note);
+        QCOMPARE(ui->note(), note);
         QCOMPARE(ui->search_for_box->text(), QStringLiteral("John Smith"));
         QCOMPARE(ui->replace_with_box->text(), QStringLiteral("Smith, John"));
 
         QTest::keyClick(ui->regex_box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(ui->note(), QString());
         QCOMPARE(checked_entries(*ui->menu(QStringLiteral("Language"))),
                  QStringList{QStringLiteral("Visual Studio")});
         QCOMPARE((QStringList{WindowUnderTest::text(*ui->regex_box),
@@ -583,7 +583,7 @@ private slots:
         QCOMPARE(WindowUnderTest::text(*ui->regex_box), QStringLiteral("^{a}"));
         QCOMPARE(WindowUnderTest::text(*ui->format_box), QStringLiteral("\\1"));
         QCOMPARE(
-            ui->window.statusBar()->currentMessage(),
+            ui->note(),
             QStringLiteral("The rule cannot be written exactly in ECMAScript: kept as it is."));
     }
 
