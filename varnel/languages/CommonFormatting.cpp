@@ -302,7 +302,7 @@ std::optional<std::wstring> CommonFormatting::bracket_character(char32_t c) cons
 }
 
 std::optional<std::wstring> CommonFormatting::class_alone(const CharSet::Item& item) const {
-    // Perl's escapes of the locale's digits, spaces and word characters, "\\D" their complement.
+    // Perl's escapes of the locale's digits, spaces and word characters, "\D" their complement.
     if (item.kind == CharSet::Item::SpaceSeparators) {
         return std::nullopt;
     }

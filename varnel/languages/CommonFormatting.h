@@ -50,7 +50,7 @@ public:
     std::optional<std::wstring> code(const std::wstring& regex, const std::wstring& format,
                                      const std::vector<std::wstring>& files) const override;
 
-    // The pieces as Perl writes them ("(?:", "\\b", "{2,5}?", "[^[:alpha:]\\d]"), which most
+    // The pieces as Perl writes them ("(?:", "\b", "{2,5}?", "[^[:alpha:]\d]"), which most
     // languages follow; a literal as escape_regex writes it, a set as "." or a class alone where
     // it is one, else as a bracket expression of bracket_character and bracket_class.
     std::wstring write_literal(char16_t unit) const override;
@@ -70,7 +70,7 @@ protected:
     // cannot write it there.
     virtual std::optional<std::wstring> bracket_character(char32_t c) const;
     virtual std::optional<std::wstring> bracket_class(const CharSet::Item& item) const;
-    // A class item written alone for a set of that one item ("\\d" rather than "[\\d]"); none
+    // A class item written alone for a set of that one item ("\d" rather than "[\d]"); none
     // when it takes a bracket expression.
     virtual std::optional<std::wstring> class_alone(const CharSet::Item& item) const;
 

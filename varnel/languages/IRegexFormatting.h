@@ -62,7 +62,7 @@ public:
     // The pieces a language's reader finds (IRegexBuilder), written in this language, so that a
     // regex read in another language can be written in this one piece by piece; none for a piece
     // this language has no way to write. Each piece is written for itself: where its neighbours
-    // would change how it reads ("\\1" before a digit), reading the whole back tells.
+    // would change how it reads ("\1" before a digit), reading the whole back tells.
     virtual std::wstring write_literal(char16_t unit) const = 0;
     virtual std::optional<std::wstring> write_set(const CharSet& set) const = 0;
     virtual std::optional<std::wstring> write_one_of(LocaleClass name, bool complement) const = 0;

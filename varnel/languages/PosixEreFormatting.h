@@ -15,7 +15,7 @@ public:
     std::optional<std::wstring> code(const std::wstring& regex, const std::wstring& format,
                                      const std::vector<std::wstring>& files) const override;
 
-    // Parentheses only capture; no lazy repetition, no line anchors; "\\<", "\\>" and "\\b" for
+    // Parentheses only capture; no lazy repetition, no line anchors; "\<", "\>" and "\b" for
     // words.
     std::optional<std::wstring> write_assertion(IRegexBuilder::Assertion kind) const override;
     std::optional<std::wstring> write_repeat(const IRegexBuilder::Repeat& repeat) const override;

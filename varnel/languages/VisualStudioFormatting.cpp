@@ -57,8 +57,8 @@ std::optional<std::wstring> VisualStudioFormatting::bracket_character(char32_t c
     case U'\t':
         return L"\\t";
     default:
-        // A line feed and a carriage return stand for themselves: "\\n" is every line break and
-        // "\\r" an "r".
+        // A line feed and a carriage return stand for themselves: "\n" is every line break and
+        // "\r" an "r".
         return utf16_of(c);
     }
 }
