@@ -10,6 +10,7 @@
 #include "app/StartFile.h"
 #include "app/TextShaping.h"
 #include "varnel/common/DBC.h"
+#include "varnel/replace/RunReplace.h"
 #include "varnel/replace/TranslateRule.h"
 #include "varnel/settings/QStringConversion.h"
 #include "varnel/suggestions/MakeSuggestions.h"
@@ -603,11 +604,15 @@ void MainWindow::on_language_menu_click(Language language) {
     }
     const bool remake = !search_for_box->sample().isEmpty();
     if (!regex_box->text().empty()) {
-        status_note->show_note(QStringLiteral("The rule cannot be written exactly in %1: %2")
-                                   .arg(to_qstring(std::wstring(names_of(language)->caption)),
-                                        remake ? QStringLiteral("made again from the samples.")
-                                               : QStringLiteral("kept as it is.")),
-                               note_time);
+        // A language the runner cannot read yet gives no proof either way.
+        const bool unproven = not_runnable(previous) || not_runnable(language);
+        status_note->show_note(
+            (unproven ? QStringLiteral("The rule cannot be carried over to %1 yet: %2")
+                      : QStringLiteral("The rule cannot be written exactly in %1: %2"))
+                .arg(to_qstring(std::wstring(names_of(language)->caption)),
+                     remake ? QStringLiteral("made again from the samples.")
+                            : QStringLiteral("kept as it is.")),
+            note_time);
     }
     if (remake) {
         make_regex();
