@@ -11,6 +11,15 @@
 
 using namespace varnel;
 
+namespace varnel {
+
+// Failures show the rule's texts rather than its bytes.
+void PrintTo(const TranslatedRule& rule, std::ostream* out) {
+    *out << testing::PrintToString(rule.regex) << " / " << testing::PrintToString(rule.format);
+}
+
+} // namespace varnel
+
 namespace {
 
 using L = Language;
