@@ -3,8 +3,6 @@
 #include "varnel/common/DBC.h"
 #include "varnel/pattern/Pcre2Writer.h"
 
-#include <algorithm>
-
 namespace varnel {
 
 namespace {
