@@ -3,7 +3,8 @@
 // text document's own undo stack would take for edits of the user's; so the window keeps the
 // states the user went through instead: both texts with their selections and the language, one
 // state per step. A run of typing in one box is one step, and so is each change the window makes
-// ("Make regular expression", Apply, a menu element, a language switch that makes the regex again).
+// ("Make regular expression", Apply, a menu element, a language switch that carries the rule over
+// or makes it again).
 
 #include "varnel/languages/LanguageFactory.h"
 

@@ -10,10 +10,13 @@
 #include "app/StartFile.h"
 #include "app/TextShaping.h"
 #include "varnel/common/DBC.h"
+#include "varnel/replace/RunReplace.h"
+#include "varnel/replace/TranslateRule.h"
 #include "varnel/settings/QStringConversion.h"
 #include "varnel/suggestions/MakeSuggestions.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include <QActionGroup>
 #include <QApplication>
@@ -145,6 +148,8 @@ BackgroundJob::Run run_for(std::size_t length) {
 
 // Offsets beyond a box's text stand for its end.
 constexpr RichTextBox::Selection caret_at_end{std::wstring::npos, std::wstring::npos};
+// How long a note of the window's stays in the status bar.
+constexpr std::chrono::seconds note_time{10};
 
 } // namespace
 
@@ -160,6 +165,8 @@ MainWindow::MainWindow(Settings& settings)
     setMenuBar(create_menu());
     statusBar()->setSizeGripEnabled(true);
     statusBar()->addWidget(busy_status, 1);
+    // The note before the check, whole while it shows: it is read once, the check again and again.
+    statusBar()->addWidget(status_note);
     statusBar()->addWidget(check_status, 1);
     search_for_box->setFocus();
 }
@@ -243,6 +250,8 @@ void MainWindow::create_controls() {
 
     check_status = new CheckStatus;
     check_status->setObjectName(QStringLiteral("check_status"));
+    status_note = new StatusNote;
+    status_note->setObjectName(QStringLiteral("status_note"));
     connect(&live_check, &LiveCheck::reported, this, [this](const CheckReport& report) {
         run_event_handler([&] { check_status->show_report(report); });
     });
@@ -443,8 +452,10 @@ void MainWindow::show_format_blocks(const std::vector<PrettyFormatBlock>& blocks
 }
 
 void MainWindow::show_state(const EditState& state) {
-    // The state shown is newer than any result still being made.
+    // The state shown is newer than any result still being made, and than a note of the last
+    // switch of language.
     making.cancel();
+    status_note->hide();
     if (state.language != settings.get_language()) {
         switch_language(state.language);
     }
@@ -573,14 +584,37 @@ void MainWindow::on_element_menu_click(const std::wstring& text) {
 }
 
 void MainWindow::on_language_menu_click(Language language) {
-    if (language == settings.get_language()) {
+    const Language previous = settings.get_language();
+    if (language == previous) {
         return;
     }
-    // Results still being worked on are in the old language.
+    // Results still being worked on are in the old language, and so is a note of the last switch.
     making.cancel();
     suggesting.cancel();
+    status_note->hide();
+    // The user's rule, generalisations and all, carried over where it means the same there.
+    const std::optional<TranslatedRule> translated =
+        regex_box->text().empty() ? std::nullopt
+                                  : translate_rule(regex_box->text(), format_box->text(), previous,
+                                                   language, language_factory);
     switch_language(language);
-    if (!search_for_box->sample().isEmpty()) {
+    if (translated) {
+        show_rule(translated->regex, translated->format);
+        return;
+    }
+    const bool remake = !search_for_box->sample().isEmpty();
+    if (!regex_box->text().empty()) {
+        // A language the runner cannot read yet gives no proof either way.
+        const bool unproven = not_runnable(previous) || not_runnable(language);
+        status_note->show_note(
+            (unproven ? QStringLiteral("The rule cannot be carried over to %1 yet: %2")
+                      : QStringLiteral("The rule cannot be written exactly in %1: %2"))
+                .arg(to_qstring(std::wstring(names_of(language)->caption)),
+                     remake ? QStringLiteral("made again from the samples.")
+                            : QStringLiteral("kept as it is.")),
+            note_time);
+    }
+    if (remake) {
         make_regex();
     } else {
         // The boxes keep their texts, now read in the other language.
@@ -639,9 +673,13 @@ void MainWindow::on_try_on_text() {
 void MainWindow::on_rule_learned(const LearnedRule& rule) {
     // The learned rule is newer than any result still being made.
     making.cancel();
+    show_rule(rule.regex, rule.format);
+}
+
+void MainWindow::show_rule(const std::wstring& regex, const std::wstring& format) {
     history->step(EditHistory::Box::regex, [&] {
-        pretty_format_regex_box(rule.regex);
-        pretty_format_format_box(rule.format);
+        pretty_format_regex_box(regex);
+        pretty_format_format_box(format);
     });
     check();
 }

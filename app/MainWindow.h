@@ -14,6 +14,7 @@
 #include "app/ResultBoxHistory.h"
 #include "app/RichTextBox.h"
 #include "app/SampleBox.h"
+#include "app/StatusNote.h"
 #include "app/SupportCommands.h"
 #include "varnel/languages/IRegexLanguage.h"
 #include "varnel/languages/LanguageFactory.h"
@@ -73,6 +74,8 @@ private:
     void show_made_regex(const MadeRegex& made);
     void show_suggestions(const std::vector<Suggestion>& suggestions);
     void show_state(const EditState& state);
+    // Puts a whole rule in the boxes as one step.
+    void show_rule(const std::wstring& regex, const std::wstring& format);
     void check();
 
     template <typename Sender, typename Signal>
@@ -125,6 +128,7 @@ private:
     PreviewWindow* preview = nullptr;
     BusyStatus* busy_status;
     CheckStatus* check_status;
+    StatusNote* status_note;
     // Destroyed before the boxes it watches.
     std::unique_ptr<ResultBoxHistory> history;
     // Declared last, so destroyed first: no delivery reaches a half-destroyed window.

@@ -116,6 +116,11 @@ QString WindowUnderTest::check_line() const {
     return mark->text() + QLatin1Char(' ') + text->toolTip();
 }
 
+QString WindowUnderTest::note() const {
+    const auto* note = window.findChild<QLabel*>(QStringLiteral("status_note"));
+    return note != nullptr && !note->isHidden() ? note->text() : QString();
+}
+
 bool WindowUnderTest::use_context_menu(QWidget& widget, const QString& caption_start) {
     auto* area = qobject_cast<QAbstractScrollArea*>(&widget);
     QWidget& target = area != nullptr ? *area->viewport() : widget;

@@ -44,6 +44,8 @@ public:
     QString busy_note() const;
     // Turns the event loop until no work is under way; false if that takes over two minutes.
     bool wait_until_idle() const;
+    // The window's note in the status bar; empty when it shows none.
+    QString note() const;
     // The live check's line: its mark, a space and its whole text; empty when it shows nothing.
     QString check_line() const;
     // Opens the widget's context menu, triggers the entry whose caption starts with the text and

@@ -54,6 +54,12 @@ void for_each_code_point(const std::wstring& text, Visit visit) {
 
 } // namespace
 
+std::wstring utf16_of(std::uint32_t code_point) {
+    std::wstring units;
+    append_utf16(units, code_point);
+    return units;
+}
+
 std::optional<Utf8Character> decode_utf8_character(std::string_view bytes, std::size_t offset) {
     DBC_PRECONDITION(offset < bytes.size());
     const auto lead = static_cast<unsigned char>(bytes[offset]);

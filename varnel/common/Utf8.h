@@ -18,6 +18,9 @@ struct Utf8Character {
 // Precondition: offset < bytes.size().
 std::optional<Utf8Character> decode_utf8_character(std::string_view bytes, std::size_t offset);
 
+// One code unit, or a surrogate pair for a character beyond the Basic Multilingual Plane.
+std::wstring utf16_of(std::uint32_t code_point);
+
 // The text of valid UTF-8 bytes, or none.
 std::optional<std::wstring> utf8_to_utf16(std::string_view bytes);
 // The same, with each byte that does not begin a valid sequence read as U+FFFD.

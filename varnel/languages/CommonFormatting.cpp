@@ -2,6 +2,8 @@
 
 #include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
+#include "varnel/common/Utf8.h"
+#include "varnel/languages/LocaleClass.h"
 
 #include <boost/algorithm/string/erase.hpp>
 #include <boost/algorithm/string/replace.hpp>
@@ -235,6 +237,168 @@ CommonFormatting::pretty_format_format(const std::wstring& format) const {
     }
     append_normal(blocks, format, run_begin, format.size());
     return blocks;
+}
+
+std::wstring CommonFormatting::write_literal(char16_t unit) const {
+    return escape_regex(std::wstring(1, static_cast<wchar_t>(unit)));
+}
+
+std::optional<CharSet> CommonFormatting::dot() const {
+    return std::nullopt;
+}
+
+std::optional<std::wstring> CommonFormatting::write_set(const CharSet& set) const {
+    if (const std::optional<CharSet> any = dot();
+        any && any->negated == set.negated && any->items == set.items) {
+        return L".";
+    }
+    if (!set.negated && set.items.size() == 1 && set.items.front().kind != CharSet::Item::Range) {
+        if (std::optional<std::wstring> alone = class_alone(set.items.front())) {
+            return alone;
+        }
+    }
+    std::wstring text = set.negated ? L"[^" : L"[";
+    for (const CharSet::Item& item : set.items) {
+        std::optional<std::wstring> written;
+        switch (item.kind) {
+        case CharSet::Item::Range:
+            written = bracket_character(item.first);
+            if (written && item.last != item.first) {
+                const std::optional<std::wstring> last = bracket_character(item.last);
+                written = last ? std::optional(*written + L"-" + *last) : std::nullopt;
+            }
+            break;
+        case CharSet::Item::Class:
+        case CharSet::Item::ClassComplement:
+        case CharSet::Item::SpaceSeparators:
+            written = bracket_class(item);
+            break;
+        }
+        if (!written) {
+            return std::nullopt;
+        }
+        text += *written;
+    }
+    return text + L"]";
+}
+
+std::optional<std::wstring> CommonFormatting::bracket_character(char32_t c) const {
+    switch (c) {
+    case U'\\':
+    case U']':
+    case U'[':
+    case U'^':
+    case U'-':
+        return std::wstring{backslash, static_cast<wchar_t>(c)};
+    case U'\t':
+        return L"\\t";
+    case U'\n':
+        return L"\\n";
+    case U'\r':
+        return L"\\r";
+    default:
+        return utf16_of(c);
+    }
+}
+
+std::optional<std::wstring> CommonFormatting::class_alone(const CharSet::Item& item) const {
+    // Perl's escapes of the locale's digits, spaces and word characters, "\D" their complement.
+    if (item.kind == CharSet::Item::SpaceSeparators) {
+        return std::nullopt;
+    }
+    const wchar_t letter = item.locale_class == LocaleClass::Digit   ? L'd'
+                           : item.locale_class == LocaleClass::Space ? L's'
+                           : item.locale_class == LocaleClass::Word  ? L'w'
+                                                                     : L'\0';
+    if (letter == L'\0') {
+        return std::nullopt;
+    }
+    const bool complement = item.kind == CharSet::Item::ClassComplement;
+    return std::wstring{backslash,
+                        complement ? static_cast<wchar_t>(letter - L'a' + L'A') : letter};
+}
+
+std::optional<std::wstring> CommonFormatting::bracket_class(const CharSet::Item& item) const {
+    if (std::optional<std::wstring> escape = class_alone(item)) {
+        return escape;
+    }
+    if (item.kind != CharSet::Item::Class) {
+        return std::nullopt;
+    }
+    return L"[:" + std::wstring(name_of(item.locale_class)) + L":]";
+}
+
+std::optional<std::wstring> CommonFormatting::write_one_of(LocaleClass name,
+                                                           bool complement) const {
+    return write_set(CharSet{false, {CharSet::Item::of_class(name, complement)}});
+}
+
+std::optional<std::wstring> CommonFormatting::write_assertion(IRegexBuilder::Assertion kind) const {
+    using Assertion = IRegexBuilder::Assertion;
+    switch (kind) {
+    case Assertion::TextStart:
+        return L"^";
+    case Assertion::TextEnd:
+        return L"$";
+    case Assertion::WordBoundary:
+        return L"\\b";
+    case Assertion::NotWordBoundary:
+        return L"\\B";
+    case Assertion::LineStart:
+    case Assertion::LineEnd:
+    case Assertion::WordStart:
+    case Assertion::WordEnd:
+        return std::nullopt;
+    }
+    DBC_UNREACHABLE();
+}
+
+std::optional<std::wstring>
+CommonFormatting::write_repeat(const IRegexBuilder::Repeat& repeat) const {
+    std::wstring text;
+    if (repeat.min <= 1 && !repeat.max) {
+        text = repeat.min == 0 ? L"*" : L"+";
+    } else if (repeat.min == 0 && repeat.max == 1ul) {
+        text = L"?";
+    } else {
+        text = L"{" + std::to_wstring(repeat.min);
+        if (repeat.max != repeat.min) {
+            text += L"," + (repeat.max ? std::to_wstring(*repeat.max) : L"");
+        }
+        text += L"}";
+    }
+    return repeat.lazy ? text + L"?" : text;
+}
+
+std::wstring CommonFormatting::write_alternative() const {
+    return L"|";
+}
+
+std::optional<std::wstring> CommonFormatting::write_open_group(IRegexBuilder::Group kind) const {
+    using Group = IRegexBuilder::Group;
+    switch (kind) {
+    case Group::Capturing:
+        return L"(";
+    case Group::NonCapturing:
+        return L"(?:";
+    case Group::Lookahead:
+        return L"(?=";
+    case Group::NegativeLookahead:
+        return L"(?!";
+    }
+    DBC_UNREACHABLE();
+}
+
+std::wstring CommonFormatting::write_close_group(IRegexBuilder::Group) const {
+    return L")";
+}
+
+std::optional<std::wstring> CommonFormatting::write_back_reference(unsigned number) const {
+    // A language reads as many digits of a back reference in its regexes as in its formats.
+    if (number > max_back_reference()) {
+        return std::nullopt;
+    }
+    return backslash + std::to_wstring(number);
 }
 
 } // namespace varnel

@@ -50,6 +50,30 @@ public:
     std::optional<std::wstring> code(const std::wstring& regex, const std::wstring& format,
                                      const std::vector<std::wstring>& files) const override;
 
+    // The pieces as Perl writes them ("(?:", "\b", "{2,5}?", "[^[:alpha:]\d]"), which most
+    // languages follow; a literal as escape_regex writes it, a set as "." or a class alone where
+    // it is one, else as a bracket expression of bracket_character and bracket_class.
+    std::wstring write_literal(char16_t unit) const override;
+    std::optional<std::wstring> write_set(const CharSet& set) const override;
+    std::optional<std::wstring> write_one_of(LocaleClass name, bool complement) const override;
+    std::optional<std::wstring> write_assertion(IRegexBuilder::Assertion kind) const override;
+    std::optional<std::wstring> write_repeat(const IRegexBuilder::Repeat& repeat) const override;
+    std::wstring write_alternative() const override;
+    std::optional<std::wstring> write_open_group(IRegexBuilder::Group kind) const override;
+    std::wstring write_close_group(IRegexBuilder::Group kind) const override;
+    std::optional<std::wstring> write_back_reference(unsigned number) const override;
+
+protected:
+    // The set "." stands for, written so; none when the language's reading of "." is not known.
+    virtual std::optional<CharSet> dot() const;
+    // One character of a bracket expression, and one class item of it; none where the language
+    // cannot write it there.
+    virtual std::optional<std::wstring> bracket_character(char32_t c) const;
+    virtual std::optional<std::wstring> bracket_class(const CharSet::Item& item) const;
+    // A class item written alone for a set of that one item ("\d" rather than "[\d]"); none
+    // when it takes a bracket expression.
+    virtual std::optional<std::wstring> class_alone(const CharSet::Item& item) const;
+
 private:
     bool is_special(wchar_t c) const;
     // The length of the back reference (or whole-match sign) at format[at]; 0 when none is there.

@@ -1,6 +1,7 @@
 #include "varnel/languages/ECMAScriptFormatting.h"
 
 #include "varnel/languages/CharacterClasses.h"
+#include "varnel/languages/ECMAScriptSyntax.h"
 
 namespace varnel {
 
@@ -10,6 +11,17 @@ ECMAScriptFormatting::ECMAScriptFormatting()
 
 std::wstring ECMAScriptFormatting::one_of(CharacterClass kind) const {
     return posix_class(kind);
+}
+
+std::optional<CharSet> ECMAScriptFormatting::dot() const {
+    return ECMAScriptSyntax::dot();
+}
+
+std::optional<std::wstring> ECMAScriptFormatting::class_alone(const CharSet::Item& item) const {
+    if (item.kind == CharSet::Item::Class && item.locale_class != LocaleClass::Word) {
+        return std::nullopt;
+    }
+    return CommonFormatting::class_alone(item);
 }
 
 } // namespace varnel

@@ -11,6 +11,12 @@ public:
     ECMAScriptFormatting();
 
     std::wstring one_of(CharacterClass kind) const override;
+
+protected:
+    std::optional<CharSet> dot() const override;
+    // The locale's classes by their POSIX names, as the language's tables write them ("[[:digit:]]"
+    // rather than "\d"); escapes only where no name says it.
+    std::optional<std::wstring> class_alone(const CharSet::Item& item) const override;
 };
 
 } // namespace varnel

@@ -16,10 +16,6 @@ using Assertion = IRegexBuilder::Assertion;
 using Item = CharSet::Item;
 using Step = std::optional<RegexError>;
 
-// Everything but the line terminators, which "." does not match.
-const CharSet not_line_terminator = {
-    true, {Item::range(U'\n', U'\n'), Item::range(U'\r', U'\r'), Item::range(0x2028, 0x2029)}};
-
 struct Escape {
     enum Kind { Unit, Class, WordBoundary, NotWordBoundary, BackReference };
     Kind kind;
@@ -92,7 +88,7 @@ Step Reader::read() && {
             ++i;
             break;
         case L'.':
-            builder.set(not_line_terminator, begin);
+            builder.set(ECMAScriptSyntax::dot(), begin);
             ++i;
             break;
         case L'^':
@@ -301,6 +297,12 @@ Step Reader::read_quantifier(IRegexBuilder::Repeat repeat, std::size_t begin) {
 }
 
 } // namespace
+
+const CharSet& ECMAScriptSyntax::dot() {
+    static const CharSet not_line_terminator{
+        true, {Item::range(U'\n', U'\n'), Item::range(U'\r', U'\r'), Item::range(0x2028, 0x2029)}};
+    return not_line_terminator;
+}
 
 std::optional<RegexError> ECMAScriptSyntax::read_regex(const std::wstring& regex,
                                                        IRegexBuilder& builder) const {

@@ -21,6 +21,9 @@ public:
     std::optional<RegexError> read_regex(const std::wstring& regex,
                                          IRegexBuilder& builder) const override;
     std::vector<FormatPiece> read_format(const std::wstring& format) const override;
+
+    // What "." matches: any character but a line terminator.
+    static const CharSet& dot();
 };
 
 } // namespace varnel

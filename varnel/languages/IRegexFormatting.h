@@ -2,6 +2,7 @@
 // How one regex language writes literals, groups, back references and format strings, and how it
 // splits them into styled blocks for display.
 
+#include "varnel/languages/IRegexBuilder.h"
 #include "varnel/languages/PrettyFormatBlock.h"
 
 #include <optional>
@@ -57,6 +58,20 @@ public:
     virtual std::wstring any_text(bool lazy) const = 0;
     virtual std::wstring line_start() const = 0;
     virtual std::wstring line_end() const = 0;
+
+    // The pieces a language's reader finds (IRegexBuilder), written in this language, so that a
+    // regex read in another language can be written in this one piece by piece; none for a piece
+    // this language has no way to write. Each piece is written for itself: where its neighbours
+    // would change how it reads ("\1" before a digit), reading the whole back tells.
+    virtual std::wstring write_literal(char16_t unit) const = 0;
+    virtual std::optional<std::wstring> write_set(const CharSet& set) const = 0;
+    virtual std::optional<std::wstring> write_one_of(LocaleClass name, bool complement) const = 0;
+    virtual std::optional<std::wstring> write_assertion(IRegexBuilder::Assertion kind) const = 0;
+    virtual std::optional<std::wstring> write_repeat(const IRegexBuilder::Repeat& repeat) const = 0;
+    virtual std::wstring write_alternative() const = 0;
+    virtual std::optional<std::wstring> write_open_group(IRegexBuilder::Group kind) const = 0;
+    virtual std::wstring write_close_group(IRegexBuilder::Group kind) const = 0;
+    virtual std::optional<std::wstring> write_back_reference(unsigned number) const = 0;
 
     // A command or a line of code that runs the regex and the format, every match of each line, in
     // the language's home (sed, perl, Python, JavaScript), quoted for the shell or the language;

@@ -1,7 +1,9 @@
 #include "varnel/languages/PosixEreFormatting.h"
 
+#include "varnel/common/Utf8.h"
 #include "varnel/languages/CharacterClasses.h"
 #include "varnel/languages/CodeQuoting.h"
+#include "varnel/languages/PosixEreSyntax.h"
 
 namespace varnel {
 
@@ -26,6 +28,58 @@ std::optional<std::wstring> PosixEreFormatting::code(const std::wstring& regex,
     };
     return L"sed -E " + shell_quote(L"s/" + half(regex) + L"/" + half(format) + L"/g") +
            shell_arguments(files);
+}
+
+std::optional<CharSet> PosixEreFormatting::dot() const {
+    return PosixEreSyntax::dot();
+}
+
+std::optional<std::wstring> PosixEreFormatting::bracket_character(char32_t c) const {
+    if (c == U'\\' || c == U']') {
+        return std::nullopt;
+    }
+    return utf16_of(c);
+}
+
+std::optional<std::wstring> PosixEreFormatting::bracket_class(const CharSet::Item& item) const {
+    // "[:w:]" would be read, but sed knows no such class.
+    if (item.kind != CharSet::Item::Class || item.locale_class == LocaleClass::Word) {
+        return std::nullopt;
+    }
+    return L"[:" + std::wstring(name_of(item.locale_class)) + L":]";
+}
+
+std::optional<std::wstring> PosixEreFormatting::class_alone(const CharSet::Item& item) const {
+    // "\w" and "\s" as Perl has them, but no "\d".
+    if (item.kind != CharSet::Item::SpaceSeparators && item.locale_class == LocaleClass::Digit) {
+        return std::nullopt;
+    }
+    return CommonFormatting::class_alone(item);
+}
+
+std::optional<std::wstring>
+PosixEreFormatting::write_assertion(IRegexBuilder::Assertion kind) const {
+    using Assertion = IRegexBuilder::Assertion;
+    if (kind == Assertion::WordStart || kind == Assertion::WordEnd) {
+        return kind == Assertion::WordStart ? L"\\<" : L"\\>";
+    }
+    return CommonFormatting::write_assertion(kind);
+}
+
+std::optional<std::wstring>
+PosixEreFormatting::write_repeat(const IRegexBuilder::Repeat& repeat) const {
+    if (repeat.lazy) {
+        return std::nullopt;
+    }
+    return CommonFormatting::write_repeat(repeat);
+}
+
+std::optional<std::wstring> PosixEreFormatting::write_open_group(IRegexBuilder::Group kind) const {
+    // Any other group would take a number of its own and move the references after it.
+    if (kind != IRegexBuilder::Group::Capturing) {
+        return std::nullopt;
+    }
+    return CommonFormatting::write_open_group(kind);
 }
 
 } // namespace varnel

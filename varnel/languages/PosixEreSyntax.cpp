@@ -215,7 +215,7 @@ Step Reader::read_piece() {
         guard.alternative(begin);
         break;
     case L'.':
-        guard.set(CharSet{true, {}}, begin);
+        guard.set(PosixEreSyntax::dot(), begin);
         break;
     case L'^':
     case L'$':
@@ -311,6 +311,11 @@ Step Reader::repeat(const IRegexBuilder::Repeat& repeat, std::size_t begin) {
 }
 
 } // namespace
+
+const CharSet& PosixEreSyntax::dot() {
+    static const CharSet anything{true, {}};
+    return anything;
+}
 
 std::optional<RegexError> PosixEreSyntax::read_regex(const std::wstring& regex,
                                                      IRegexBuilder& builder) const {

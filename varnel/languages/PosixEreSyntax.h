@@ -24,6 +24,9 @@ public:
     std::optional<RegexError> read_regex(const std::wstring& regex,
                                          IRegexBuilder& builder) const override;
     std::vector<FormatPiece> read_format(const std::wstring& format) const override;
+
+    // What "." matches: any character.
+    static const CharSet& dot();
 };
 
 } // namespace varnel

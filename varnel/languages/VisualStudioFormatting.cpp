@@ -1,6 +1,8 @@
 #include "varnel/languages/VisualStudioFormatting.h"
 
 #include "varnel/common/DBC.h"
+#include "varnel/common/Utf8.h"
+#include "varnel/languages/VisualStudioSyntax.h"
 
 namespace varnel {
 
@@ -37,6 +39,119 @@ std::wstring VisualStudioFormatting::run_of(CharacterClass kind) const {
 
 std::wstring VisualStudioFormatting::any_text(bool lazy) const {
     return lazy ? L".@" : L".*";
+}
+
+std::optional<CharSet> VisualStudioFormatting::dot() const {
+    return VisualStudioSyntax::dot();
+}
+
+std::optional<std::wstring> VisualStudioFormatting::bracket_character(char32_t c) const {
+    switch (c) {
+    case U'\\':
+    case U']':
+    case U'[':
+    case U'^':
+    case U'-':
+    case U':':
+        return std::wstring{L'\\', static_cast<wchar_t>(c)};
+    case U'\t':
+        return L"\\t";
+    default:
+        // A line feed and a carriage return stand for themselves: "\n" is every line break and
+        // "\r" an "r".
+        return utf16_of(c);
+    }
+}
+
+std::optional<std::wstring> VisualStudioFormatting::bracket_class(const CharSet::Item& item) const {
+    switch (item.kind) {
+    case CharSet::Item::SpaceSeparators:
+        return L":Zs";
+    case CharSet::Item::ClassComplement:
+    case CharSet::Item::Range:
+        return std::nullopt;
+    case CharSet::Item::Class:
+        break;
+    }
+    switch (item.locale_class) {
+    case LocaleClass::Space:
+        return L":Wh";
+    case LocaleClass::Upper:
+        return L":Lu";
+    case LocaleClass::Lower:
+        return L":Ll";
+    case LocaleClass::Alpha:
+        return L":Al";
+    case LocaleClass::Digit:
+        return L":Nu";
+    case LocaleClass::Punct:
+        return L":Pu";
+    case LocaleClass::Alnum:
+    case LocaleClass::Blank:
+    case LocaleClass::Cntrl:
+    case LocaleClass::Graph:
+    case LocaleClass::Print:
+    case LocaleClass::Xdigit:
+    case LocaleClass::Word:
+        return std::nullopt;
+    }
+    DBC_UNREACHABLE();
+}
+
+std::optional<std::wstring> VisualStudioFormatting::class_alone(const CharSet::Item& item) const {
+    return bracket_class(item);
+}
+
+std::optional<std::wstring>
+VisualStudioFormatting::write_assertion(IRegexBuilder::Assertion kind) const {
+    using Assertion = IRegexBuilder::Assertion;
+    switch (kind) {
+    case Assertion::LineStart:
+        return L"^";
+    case Assertion::LineEnd:
+        return L"$";
+    case Assertion::WordStart:
+        return L"<";
+    case Assertion::WordEnd:
+        return L">";
+    case Assertion::TextStart:
+    case Assertion::TextEnd:
+    case Assertion::WordBoundary:
+    case Assertion::NotWordBoundary:
+        return std::nullopt;
+    }
+    DBC_UNREACHABLE();
+}
+
+std::optional<std::wstring>
+VisualStudioFormatting::write_repeat(const IRegexBuilder::Repeat& repeat) const {
+    if (!repeat.max && repeat.min <= 1) {
+        return repeat.min == 0 ? (repeat.lazy ? L"@" : L"*") : (repeat.lazy ? L"#" : L"+");
+    }
+    if (repeat.max == repeat.min && !repeat.lazy) {
+        return L"^" + std::to_wstring(repeat.min);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::wstring>
+VisualStudioFormatting::write_open_group(IRegexBuilder::Group kind) const {
+    using Group = IRegexBuilder::Group;
+    switch (kind) {
+    case Group::Capturing:
+        return L"{";
+    case Group::NonCapturing:
+        return L"(";
+    case Group::NegativeLookahead:
+        return L"~(";
+    case Group::Lookahead:
+        return std::nullopt;
+    }
+    DBC_UNREACHABLE();
+}
+
+std::wstring VisualStudioFormatting::write_close_group(IRegexBuilder::Group kind) const {
+    return kind == IRegexBuilder::Group::Capturing ? L"}" : L")";
 }
 
 } // namespace varnel

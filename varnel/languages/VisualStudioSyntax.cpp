@@ -183,7 +183,7 @@ Step Reader::read() && {
             ++i;
             break;
         case L'.':
-            builder.set({true, line_breaks}, begin);
+            builder.set(VisualStudioSyntax::dot(), begin);
             ++i;
             break;
         default:
@@ -333,6 +333,11 @@ Step Reader::quantify(const Repeat& repeat, std::size_t begin) {
 }
 
 } // namespace
+
+const CharSet& VisualStudioSyntax::dot() {
+    static const CharSet any_but_line_breaks{true, line_breaks};
+    return any_but_line_breaks;
+}
 
 std::optional<RegexError> VisualStudioSyntax::read_regex(const std::wstring& regex,
                                                          IRegexBuilder& builder) const {
