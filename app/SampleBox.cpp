@@ -118,7 +118,7 @@ const QString& SampleBox::sample() const {
 }
 
 void SampleBox::set_sample(const QString& sample) {
-    show(replace(0, content.size(), sample, false));
+    show_window(replace(0, content.size(), sample, false));
     finish_change();
 }
 
@@ -231,8 +231,10 @@ void SampleBox::on_text_edited(const QString& now) {
     if (as_held) {
         window = next;
         shown = now;
+    } else if (next.same_stretch(window)) {
+        show_window(next);
     } else {
-        show(next);
+        place(next);
     }
     finish_change();
 }
@@ -327,7 +329,7 @@ void SampleBox::delete_selection() {
 
 void SampleBox::replace_selection(QStringView text) {
     const qsizetype start = window.selection_start();
-    show(replace(start, window.selection_end() - start, text, false));
+    show_window(replace(start, window.selection_end() - start, text, false));
     finish_change();
 }
 
@@ -351,7 +353,7 @@ SampleWindow SampleBox::replace(qsizetype start, qsizetype removed, QStringView 
     return window.edited(content, start, removed, inserted.size());
 }
 
-void SampleBox::show(const SampleWindow& next) {
+void SampleBox::show_window(const SampleWindow& next) {
     window = next;
     shown = shown_text(QStringView(content).sliced(next.start(), next.end() - next.start()));
     showing = true;
@@ -361,12 +363,26 @@ void SampleBox::show(const SampleWindow& next) {
 }
 
 void SampleBox::place(const SampleWindow& next) {
-    if (!next.same_stretch(window)) {
-        show(next);
+    if (next.same_stretch(window)) {
+        window = next;
+        show_selection();
         return;
     }
-    window = next;
-    show_selection();
+    // The line edit keeps its view's scroll as pixels from the start of its line and scrolls only
+    // as far as it takes to show the caret: a line that starts elsewhere would make the view jump.
+    // The character at the view's edge the caret moves away from is put back at that edge by
+    // painting the caret once on it, which scrolls the line edit that far.
+    const qsizetype start = window.start();
+    const bool forward = next.start() > start;
+    const qsizetype at_edge = start + cursorPositionAt(QPoint(forward ? 0 : width(), height() / 2));
+    show_window(next);
+    if (isVisible() && next.start() != start && next.start() <= at_edge && at_edge <= next.end()) {
+        showing = true;
+        setCursorPosition(static_cast<int>(at_edge - next.start()));
+        repaint();
+        showing = false;
+        show_selection();
+    }
 }
 
 void SampleBox::show_selection() {
@@ -389,7 +405,7 @@ void SampleBox::go_to(std::vector<Step>& from, std::vector<Step>& to) {
     const qsizetype caret = from.back().caret;
     from.pop_back();
     typing_end = -1;
-    show(SampleWindow(content, caret, caret));
+    show_window(SampleWindow(content, caret, caret));
     finish_change();
 }
 

@@ -75,9 +75,9 @@ private:
     // undo to (or letting a run of typing go on), and returns the window after the edit.
     SampleWindow replace(qsizetype start, qsizetype removed, QStringView inserted, bool typed);
     // Shows the window after a change of the sample.
-    void show(const SampleWindow& next);
-    // Shows the window after a move of the caret or the selection: the line edit's text is set
-    // again only if the stretch moved.
+    void show_window(const SampleWindow& next);
+    // Shows the window after the caret moved or the user typed: the line edit's text is set again
+    // only if the stretch moved, and the view stays where it was while the caret is in it.
     void place(const SampleWindow& next);
     void show_selection();
     void go_to(std::vector<Step>& from, std::vector<Step>& to);

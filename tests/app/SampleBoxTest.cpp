@@ -6,7 +6,9 @@
 #include "app/SampleWindow.h"
 #include "tests/app/AppTest.h"
 
+#include <cstdlib>
 #include <functional>
+#include <tuple>
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -16,18 +18,19 @@ using namespace varnel;
 
 namespace {
 
-// Letters in a run that does not repeat within a stretch.
-QString letters(qsizetype size) {
-    QString text(size, Qt::Uninitialized);
-    for (qsizetype i = 0; i < size; ++i) {
-        text[i] = QChar(static_cast<char16_t>(u'a' + (i * 7 + i / 26) % 26));
+// Numbers in a row, "0 1 2 ...", cut to size: any few dozen units of it are found once.
+QString numbers(qsizetype size) {
+    QString text;
+    for (int i = 0; text.size() < size; ++i) {
+        text += QString::number(i) + u' ';
     }
+    text.truncate(size);
     return text;
 }
 
-// Letters with a surrogate pair at the offset.
+// Numbers with a surrogate pair at the offset.
 QString with_pair_at(qsizetype size, qsizetype at) {
-    QString text = letters(size);
+    QString text = numbers(size);
     text[at] = QChar(0xD83D);
     text[at + 1] = QChar(0xDE00);
     return text;
@@ -42,8 +45,8 @@ class SampleBoxTest : public QObject {
 
 private slots:
     void the_window_follows_the_caret() {
-        const QString sample = letters(n);
-        const QString more = letters(n + 1);
+        const QString sample = numbers(n);
+        const QString more = numbers(n + 1);
         const SampleWindow middle(sample, 50000, 50000);
         const SampleWindow anchored(sample, 50000, 0);
         struct Case {
@@ -52,7 +55,7 @@ private slots:
             qsizetype start, end, caret, anchor;
         };
         const Case cases[] = {
-            {"a short sample is held whole", [] { return SampleWindow(letters(100), 50, 50); }, 0,
+            {"a short sample is held whole", [] { return SampleWindow(numbers(100), 50, 50); }, 0,
              100, 50, 50},
             {"at the end", [&] { return SampleWindow(sample, n, n); }, n - 8192, n, n, n},
             {"at the start", [&] { return SampleWindow(sample, 0, 0); }, 0, 8192, 0, 0},
@@ -77,7 +80,7 @@ private slots:
              [&] { return SampleWindow(sample, n, 0).edited(QStringLiteral("x"), 0, n, 1); }, 0, 1,
              1, 1},
             {"a stretch grown too long is cut again",
-             [&] { return middle.edited(letters(n + 9000), 50000, 0, 9000); }, 54904, 63096, 59000,
+             [&] { return middle.edited(numbers(n + 9000), 50000, 0, 9000); }, 54904, 63096, 59000,
              59000},
         };
         for (const Case& c : cases) {
@@ -93,6 +96,33 @@ private slots:
         }
     }
 
+    // The caret moving on past where the stretch moves scrolls the view by a character, as the
+    // line edit scrolls it, rather than making it jump.
+    void the_view_stays_as_the_stretch_moves() {
+        const QString sample = numbers(n);
+        SampleBox box;
+        box.resize(400, box.sizeHint().height());
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.set_sample(sample);
+        const auto left_edge = [&] {
+            box.repaint();
+            const int shown = box.cursorPositionAt(QPoint(0, box.height() / 2));
+            return sample.indexOf(box.text().sliced(shown, 40));
+        };
+        const std::tuple<const char*, int, Qt::Key> moves[] = {{"Ctrl+Home", 7168, Qt::Key_Right},
+                                                               {"Ctrl+End", 1024, Qt::Key_Left}};
+        for (const auto& [end, caret, key] : moves) {
+            QTest::keySequence(&box, QKeySequence(QLatin1String(end)));
+            box.setCursorPosition(caret);
+            const QString held = box.text();
+            const qsizetype before = left_edge();
+            QTest::keyClick(&box, key);
+            QVERIFY(box.text() != held);
+            QVERIFY2(std::abs(left_edge() - before) <= 2, end);
+        }
+    }
+
     // Steps: "key:" a key sequence, "type:" text, "caret:" the line edit's caret at an offset
     // into what it holds.
     void a_long_sample_is_edited_whole_data() {
@@ -100,7 +130,7 @@ private slots:
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QString>("edited");
         QTest::addColumn<QString>("copied");
-        const QString sample = letters(n);
+        const QString sample = numbers(n);
         QTest::newRow("typed at both ends")
             << sample << QStringList{"key:Ctrl+Home", "type:<", "key:Ctrl+End", "type:>"}
             << "<" + sample + ">" << QString();
