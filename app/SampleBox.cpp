@@ -141,8 +141,10 @@ void SampleBox::keyPressEvent(QKeyEvent* event) {
     case HistoryKey::none:
         if (!take_key(*event)) {
             QLineEdit::keyPressEvent(event);
+            offer_selection();
             return;
         }
+        offer_selection();
         break;
     }
     event->accept();
@@ -151,6 +153,11 @@ void SampleBox::keyPressEvent(QKeyEvent* event) {
 void SampleBox::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     widen_full_selection();
+}
+
+void SampleBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    offer_selection();
 }
 
 void SampleBox::contextMenuEvent(QContextMenuEvent* event) {
@@ -301,11 +308,17 @@ void SampleBox::select_all() {
     select(0, content.size());
 }
 
-void SampleBox::copy_selection() const {
+void SampleBox::copy_selection(QClipboard::Mode mode) const {
     const qsizetype start = window.selection_start();
     if (start < window.selection_end()) {
-        QGuiApplication::clipboard()->setText(
-            content.sliced(start, window.selection_end() - start));
+        QGuiApplication::clipboard()->setText(content.sliced(start, window.selection_end() - start),
+                                              mode);
+    }
+}
+
+void SampleBox::offer_selection() const {
+    if (QGuiApplication::clipboard()->supportsSelection()) {
+        copy_selection(QClipboard::Selection);
     }
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 #include <vector>
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QString>
 
@@ -42,6 +43,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -65,7 +67,10 @@ private:
 
     void select(qsizetype anchor, qsizetype caret);
     void select_all();
-    void copy_selection() const;
+    void copy_selection(QClipboard::Mode mode = QClipboard::Clipboard) const;
+    // The line edit offers what it selects to the system's primary selection where there is one,
+    // but only what it holds, stand-ins and all: the box offers the selected units of the sample.
+    void offer_selection() const;
     void cut_selection();
     void paste_clipboard();
     void delete_selection();
