@@ -236,9 +236,11 @@ void SampleBox::on_text_edited(const QString& now) {
                          next.end() == window.start() + now.size() &&
                          shown_text(edit.inserted) == edit.inserted;
     if (as_held) {
+        // The line edit holds the stretch as the box would show it.
         window = next;
         shown = now;
     } else if (next.same_stretch(window)) {
+        // Stand-ins for what was inserted, or more of the sample than the line edit held changed.
         show_window(next);
     } else {
         place(next);
