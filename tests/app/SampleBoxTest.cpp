@@ -149,6 +149,11 @@ private slots:
             << QStringList{"key:Ctrl+Home", "key:Right", "key:Shift+End", "key:Shift+Left",
                            "type:x"}
             << sample.first(1) + "x" + sample.last(1) << QString();
+        QTest::newRow("copied whole and pasted at the end")
+            << sample
+            << QStringList{"key:Ctrl+Home", "key:Shift+End", "key:Ctrl+C", "key:Ctrl+End",
+                           "key:Ctrl+V"}
+            << sample + sample << sample;
         QTest::newRow("undone after an edit near the edge of the stretch")
             << sample
             << QStringList{"key:Ctrl+Home", "caret:8190", "type:x", "key:Ctrl+Z", "type:y"}
