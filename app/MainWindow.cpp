@@ -466,12 +466,12 @@ void MainWindow::show_state(const EditState& state) {
 
 void MainWindow::check() {
     if (preview != nullptr) {
-        const QString search = search_for_box->text();
+        const QString& search = search_for_box->sample();
         preview->follow({regex_box->text(), format_box->text(), settings.get_language(),
                          search.isEmpty()
                              ? std::nullopt
                              : std::optional(Example{to_wstring(search),
-                                                     to_wstring(replace_with_box->text())})});
+                                                     to_wstring(replace_with_box->sample())})});
     }
     // An empty regex is no result to check: nothing has been made or typed yet.
     if (regex_box->text().empty()) {
