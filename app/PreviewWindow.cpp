@@ -127,9 +127,12 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     busy_status->watch(loading, QStringLiteral("Reading the text\u2026 Esc to cancel"));
     busy_status->watch(judging, QStringLiteral("Judging the lines\u2026 Esc to cancel"));
     busy_status->watch(learning, QStringLiteral("Learning the rule\u2026 Esc to cancel"));
+    busy_status->watch(saving, QStringLiteral("Saving the rewritten text\u2026 Esc to cancel"));
+    busy_status->watch(copying, QStringLiteral("Copying the rewritten text\u2026 Esc to cancel"));
     connect(busy_status, &BusyStatus::cancel_requested, this, [this] {
         restart(judging_stopped);
         restart(learning_stopped);
+        restart(saving_stopped);
         // The verdicts shown are of an earlier rule or text.
         if (!judged_now) {
             model.show_verdicts(std::make_shared<LineVerdicts>());
@@ -165,6 +168,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 PreviewWindow::~PreviewWindow() {
     restart(judging_stopped);
     restart(learning_stopped);
+    restart(saving_stopped);
 }
 
 void PreviewWindow::create_menu() {
@@ -408,11 +412,21 @@ void PreviewWindow::on_line_edited(std::size_t row) {
 
 void PreviewWindow::save_to(const QString& path) {
     DBC_PRECONDITION(model.has_verdicts());
-    const QString error =
-        write_text_file(path, {rewritten_text(model.text(), model.verdicts()), encoding});
-    statusBar()->showMessage(error.isEmpty()
-                                 ? QStringLiteral("Saved to %1.").arg(path)
-                                 : QStringLiteral("Not saved to %1: %2").arg(path, error));
+    std::shared_ptr<std::atomic<bool>> stopped = restart(saving_stopped);
+    saving.start(
+        run_for(length_of(model.text())),
+        [text = model.text_now(), verdicts = model.verdicts_now(), encoding = encoding, path,
+         stopped] {
+            return write_text_file(path, {rewritten_text(*text, *verdicts), encoding},
+                                   stopped.get());
+        },
+        [this, path](const QString& error) {
+            run_event_handler([&] {
+                statusBar()->showMessage(
+                    error.isEmpty() ? QStringLiteral("Saved to %1.").arg(path)
+                                    : QStringLiteral("Not saved to %1: %2").arg(path, error));
+            });
+        });
 }
 
 void PreviewWindow::on_save() {
@@ -443,8 +457,12 @@ void PreviewWindow::on_open() {
 }
 
 void PreviewWindow::on_copy() {
-    QGuiApplication::clipboard()->setText(
-        to_qstring(rewritten_text(model.text(), model.verdicts())));
+    copying.start(
+        run_for(length_of(model.text())),
+        [text = model.text_now(), verdicts = model.verdicts_now()] {
+            return to_qstring(rewritten_text(*text, *verdicts));
+        },
+        [](const QString& rewritten) { QGuiApplication::clipboard()->setText(rewritten); });
 }
 
 void PreviewWindow::on_add_line() {
