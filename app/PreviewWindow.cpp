@@ -135,7 +135,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
         restart(saving_stopped);
         // The verdicts shown are of an earlier rule or text.
         if (!judged_now) {
-            model.show_verdicts(std::make_shared<LineVerdicts>());
+            model.show_verdicts({});
         }
         show_status();
     });
@@ -286,29 +286,27 @@ void PreviewWindow::judge() {
     model.set_expectations(lessons.expectations());
     std::shared_ptr<std::atomic<bool>> stopped = restart(judging_stopped);
     if (!replacer) {
-        auto none = std::make_shared<LineVerdicts>();
-        none->problem = L"No rule yet: make one in the main window.";
+        LineVerdicts none;
+        none.problem = L"No rule yet: make one in the main window.";
         judging.cancel();
-        show_verdicts(std::move(none));
+        show_verdicts(none);
         return;
     }
-    const std::shared_ptr<const TextLines> text = model.text_now();
     // The verdicts of the earlier rule or text stay in view until the new ones come.
     judged_now = false;
     judging.start(
-        run_for(length_of(*text)),
-        [text, rule = replacer, expected = lessons.expectations(), stopped] {
-            return std::make_shared<LineVerdicts>(
-                judge_lines(text->lines, *rule, expected, stopped.get()));
+        run_for(length_of(model.text())),
+        [text = model.text(), rule = replacer, expected = lessons.expectations(), stopped] {
+            return judge_lines(text.lines, *rule, expected, stopped.get());
         },
-        [this](const std::shared_ptr<LineVerdicts>& verdicts) {
+        [this](const LineVerdicts& verdicts) {
             run_event_handler([&] { show_verdicts(verdicts); });
         });
     show_status();
 }
 
-void PreviewWindow::show_verdicts(std::shared_ptr<LineVerdicts> verdicts) {
-    model.show_verdicts(std::move(verdicts));
+void PreviewWindow::show_verdicts(const LineVerdicts& verdicts) {
+    model.show_verdicts(verdicts);
     judged_now = true;
     examples_list->show_lessons(lessons, model.verdicts().problem ? nullptr : replacer.get());
     show_status();
@@ -415,10 +413,8 @@ void PreviewWindow::save_to(const QString& path) {
     std::shared_ptr<std::atomic<bool>> stopped = restart(saving_stopped);
     saving.start(
         run_for(length_of(model.text())),
-        [text = model.text_now(), verdicts = model.verdicts_now(), encoding = encoding, path,
-         stopped] {
-            return write_text_file(path, {rewritten_text(*text, *verdicts), encoding},
-                                   stopped.get());
+        [text = model.text(), verdicts = model.verdicts(), encoding = encoding, path, stopped] {
+            return write_text_file(path, {rewritten_text(text, verdicts), encoding}, stopped.get());
         },
         [this, path](const QString& error) {
             run_event_handler([&] {
@@ -459,15 +455,15 @@ void PreviewWindow::on_open() {
 void PreviewWindow::on_copy() {
     copying.start(
         run_for(length_of(model.text())),
-        [text = model.text_now(), verdicts = model.verdicts_now()] {
-            return to_qstring(rewritten_text(*text, *verdicts));
+        [text = model.text(), verdicts = model.verdicts()] {
+            return to_qstring(rewritten_text(text, verdicts));
         },
         [](const QString& rewritten) { QGuiApplication::clipboard()->setText(rewritten); });
 }
 
 void PreviewWindow::on_add_line() {
     const std::size_t at = current_line().value_or(model.text().lines.size() - 1) + 1;
-    model.insert_lines(at, {std::wstring()});
+    model.insert_lines(at, SharedPieces<std::wstring>({std::wstring()}));
     judge();
     const QModelIndex index = model.index(static_cast<int>(at), LineVerdictsModel::line_column);
     lines_view->setCurrentIndex(index);
@@ -477,9 +473,16 @@ void PreviewWindow::on_add_line() {
 void PreviewWindow::on_remove_lines() {
     QModelIndexList rows = lines_view->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end());
-    // From the last, so that the rows before keep their numbers.
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        model.remove_lines(static_cast<std::size_t>(row->row()), 1);
+    // From the last, so that the rows before keep their numbers; each run of rows at once, as
+    // removing rows one by one takes time for each.
+    for (auto last = rows.rbegin(); last != rows.rend();) {
+        auto first = last;
+        while (std::next(first) != rows.rend() && std::next(first)->row() + 1 == first->row()) {
+            ++first;
+        }
+        model.remove_lines(static_cast<std::size_t>(first->row()),
+                           static_cast<std::size_t>(last->row() - first->row() + 1));
+        last = std::next(first);
     }
     if (!rows.isEmpty()) {
         judge();

@@ -70,7 +70,7 @@ private:
     void create_menu();
     void load(std::size_t length, std::function<Loaded()> work, bool insert);
     void judge();
-    void show_verdicts(std::shared_ptr<LineVerdicts> verdicts);
+    void show_verdicts(const LineVerdicts& verdicts);
     void show_status();
     void lessons_changed();
     void learn();

@@ -38,7 +38,7 @@ private slots:
             got.append(to_qstring(line));
         }
         QCOMPARE(got, lines);
-        QCOMPARE(to_qstring(join_lines(split.lines, split)), text);
+        QCOMPARE(to_qstring(join_lines(split)), text);
     }
 
     void lines_get_verdicts_and_counts_data() {
