@@ -2,6 +2,7 @@
 
 #include "app/BusyStatus.h"
 #include "app/HighlightDelegate.h"
+#include "app/LinesView.h"
 #include "app/PlaceWindow.h"
 #include "app/RunEventHandler.h"
 #include "varnel/common/DBC.h"
@@ -73,7 +74,7 @@ struct PreviewWindow::Loaded {
 };
 
 PreviewWindow::PreviewWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::Window), lines_view(new QTreeView), examples_list(new ExamplesList),
+    : QMainWindow(parent, Qt::Window), lines_view(new LinesView), examples_list(new ExamplesList),
       hint_label(new QLabel), counts_label(new QLabel), busy_status(new BusyStatus) {
     setWindowTitle(QStringLiteral("Try on text"));
     setAcceptDrops(true);
