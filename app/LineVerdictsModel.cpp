@@ -4,6 +4,7 @@
 #include "varnel/common/DBC.h"
 #include "varnel/settings/QStringConversion.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QBrush>
@@ -45,14 +46,28 @@ QColor outcome_colour(const LineVerdict& verdict) {
     return verdict.outcome == Outcome::changed ? QColor() : QColor(Qt::darkGray);
 }
 
+// The code units of a line shown at most: wider than a screen, and quick to lay out for every
+// paint, which a line of megabytes is not.
+constexpr std::size_t shown_length = 4096;
+
+QString shown(const std::wstring& text) {
+    if (text.size() <= shown_length) {
+        return to_qstring(text);
+    }
+    return to_qstring(text.substr(0, shown_length));
+}
+
+// The spans of the matches, or of what replaced them, in the part of the text shown.
 QList<QPoint> spans(const std::vector<ReplacedSpan>& matches, bool in_result) {
     QList<QPoint> points;
-    points.reserve(static_cast<qsizetype>(matches.size()));
     for (const ReplacedSpan& match : matches) {
+        const std::size_t begin = in_result ? match.result_begin : match.begin;
+        const std::size_t end = in_result ? match.result_end : match.end;
+        if (begin >= shown_length) {
+            break;
+        }
         points.append(
-            in_result
-                ? QPoint(static_cast<int>(match.result_begin), static_cast<int>(match.result_end))
-                : QPoint(static_cast<int>(match.begin), static_cast<int>(match.end)));
+            QPoint(static_cast<int>(begin), static_cast<int>(std::min(end, shown_length))));
     }
     return points;
 }
@@ -150,7 +165,10 @@ QVariant LineVerdictsModel::data(const QModelIndex& index, int role) const {
     case number_column:
         return role == Qt::DisplayRole ? QVariant(index.row() + 1) : QVariant();
     case line_column:
-        if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        if (role == Qt::DisplayRole) {
+            return shown(lines.lines[row]);
+        }
+        if (role == Qt::EditRole) {
             return to_qstring(lines.lines[row]);
         }
         if (role == highlight_role && has_verdicts()) {
@@ -181,7 +199,7 @@ QVariant LineVerdictsModel::verdict_data(const QModelIndex& index, int role) con
     }
     switch (role) {
     case Qt::DisplayRole:
-        return to_qstring(rewritten(line, verdict));
+        return shown(rewritten(line, verdict));
     case Qt::EditRole:
         // Teaching starts from what the line should become if taught, else from what it becomes.
         return to_qstring(wanted != expected.end() ? wanted->second : rewritten(line, verdict));
