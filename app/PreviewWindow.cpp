@@ -167,9 +167,9 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 }
 
 PreviewWindow::~PreviewWindow() {
+    // A save under way goes on to its end: the file is written as asked.
     restart(judging_stopped);
     restart(learning_stopped);
-    restart(saving_stopped);
 }
 
 void PreviewWindow::create_menu() {
