@@ -2,24 +2,40 @@
 
 #include <algorithm>
 
+#include <QHeaderView>
+
 namespace varnel {
 
-LinesView::LinesView(QWidget* parent) : QTreeView(parent) {}
+LinesView::LinesView(QWidget* parent) : QTableView(parent) {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setShowGrid(false);
+    setWordWrap(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // The lines are numbered in a column of their own.
+    verticalHeader()->hide();
+    // Rows as high as a tree view's, whose items are a line of text with a pixel above and below.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
+}
 
 void LinesView::dataChanged(const QModelIndex& top_left, const QModelIndex& bottom_right,
                             const QList<int>& roles) {
-    const QModelIndex first_shown = indexAt(QPoint(0, 0));
-    if (!top_left.isValid() || !first_shown.isValid() || top_left.parent().isValid()) {
-        QTreeView::dataChanged(top_left, bottom_right, roles);
+    const int first_shown = rowAt(0);
+    if (!top_left.isValid() || first_shown < 0) {
+        QTableView::dataChanged(top_left, bottom_right, roles);
         return;
     }
-    // The rows that fit in the viewport, one more for a row cut at its foot.
-    const int shown = viewport()->height() / std::max(1, rowHeight(first_shown)) + 1;
-    const int first = std::max(top_left.row(), first_shown.row());
-    const int last = std::min(bottom_right.row(), first_shown.row() + shown);
+    // Below the last row, rowAt() gives -1: the rows in view run to the end.
+    const int last_shown = rowAt(viewport()->height() - 1);
+    const int first = std::max(top_left.row(), first_shown);
+    const int last = last_shown < 0 ? bottom_right.row() : std::min(bottom_right.row(), last_shown);
     if (first <= last) {
-        QTreeView::dataChanged(top_left.siblingAtRow(first), bottom_right.siblingAtRow(last),
-                               roles);
+        QTableView::dataChanged(top_left.siblingAtRow(first), bottom_right.siblingAtRow(last),
+                                roles);
     }
 }
 

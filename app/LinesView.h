@@ -1,13 +1,14 @@
 #pragma once
-// The preview's table of lines. A change of many rows repaints only the rows in view: the tree
-// view's own handling walks every row of the change, which for a text of a million lines keeps
-// the window from answering for a tenth of a second.
+// The preview's table of lines: a row a line, selected by rows, one line of text a row. A table
+// rather than a tree view, which lays out an item for every row each time the text changes: a
+// fifth of a second for the million and a half lines of 16 MiB of short lines. And a change of
+// many rows repaints only the rows in view, without a walk over every row of the change.
 
-#include <QTreeView>
+#include <QTableView>
 
 namespace varnel {
 
-class LinesView : public QTreeView {
+class LinesView : public QTableView {
     Q_OBJECT
 
 public:

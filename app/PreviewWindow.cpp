@@ -2,7 +2,6 @@
 
 #include "app/BusyStatus.h"
 #include "app/HighlightDelegate.h"
-#include "app/LinesView.h"
 #include "app/PlaceWindow.h"
 #include "app/RunEventHandler.h"
 #include "varnel/common/DBC.h"
@@ -82,9 +81,6 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 
     lines_view->setObjectName(QStringLiteral("lines_view"));
     lines_view->setModel(&model);
-    lines_view->setRootIsDecorated(false);
-    // Rows of one height let the view lay out a million lines without measuring them.
-    lines_view->setUniformRowHeights(true);
     lines_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lines_view->setEditTriggers(QAbstractItemView::DoubleClicked |
                                 QAbstractItemView::EditKeyPressed);
@@ -97,9 +93,9 @@ PreviewWindow::PreviewWindow(QWidget* parent)
                                          new HighlightDelegate(LineVerdictsModel::highlight_role,
                                                                QColor(0xc8, 0xeb, 0xc8),
                                                                lines_view));
-    lines_view->header()->resizeSection(LineVerdictsModel::number_column, 60);
-    lines_view->header()->resizeSection(LineVerdictsModel::verdict_column, 100);
-    lines_view->header()->resizeSection(LineVerdictsModel::line_column, 340);
+    lines_view->horizontalHeader()->resizeSection(LineVerdictsModel::number_column, 60);
+    lines_view->horizontalHeader()->resizeSection(LineVerdictsModel::verdict_column, 100);
+    lines_view->horizontalHeader()->resizeSection(LineVerdictsModel::line_column, 340);
 
     examples_list->setObjectName(QStringLiteral("examples_list"));
     hint_label->setObjectName(QStringLiteral("hint_label"));

@@ -10,6 +10,7 @@
 #include "app/ExamplesList.h"
 #include "app/Lessons.h"
 #include "app/LineVerdictsModel.h"
+#include "app/LinesView.h"
 #include "app/TextFile.h"
 #include "varnel/languages/Language.h"
 #include "varnel/learning/LearnReplaceRegex.h"
@@ -22,7 +23,6 @@
 
 #include <QLabel>
 #include <QMainWindow>
-#include <QTreeView>
 
 namespace varnel {
 
@@ -98,7 +98,7 @@ private:
     QString file_path;
     TextFileContents::Encoding encoding = TextFileContents::Encoding::utf8;
 
-    QTreeView* lines_view;
+    LinesView* lines_view;
     ExamplesList* examples_list;
     QLabel* hint_label;
     QLabel* counts_label;

@@ -29,9 +29,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeView>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
@@ -413,16 +413,16 @@ BENCHMARK(BM_SampleKeystroke)->Arg(2000)->Arg(100000)->Arg(1 << 20)->Unit(benchm
 BENCHMARK(BM_IdleWithSample)->Arg(1 << 20)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectionChange)->ArgsProduct({{2000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
-// Lines of words, numbers and punctuation, 60 code units long or a little more, size in all.
-std::wstring lines_of_text(std::size_t size) {
+// Lines of words, numbers and punctuation, line_length code units long or a little more, size in
+// all.
+std::wstring lines_of_text(std::size_t size, std::size_t line_length = 60) {
     std::wstring text = make_samples(size).search;
-    for (std::size_t space = text.find(L' ', 60); space != std::wstring::npos;
-         space = text.find(L' ', space + 60)) {
+    for (std::size_t space = text.find(L' ', line_length); space != std::wstring::npos;
+         space = text.find(L' ', space + line_length)) {
         text[space] = L'\n';
     }
     return text;
 }
-
 // The longest time the event loop stood still while steps ran: a timer ticks every 2 ms, and each
 // gap between two ticks is a time the loop could not answer. On a machine shared with other work
 // a gap holds the time the thread waited for a core too; the window thread's CPU time between two
@@ -486,7 +486,7 @@ struct Preview {
         window->show();
         busy = window->findChild<QWidget*>("busy_status");
         counts = window->findChild<QLabel*>("counts_label");
-        view = window->findChild<QTreeView*>("lines_view");
+        view = window->findChild<QTableView*>("lines_view");
         StallWatch().run(
             [&] {
                 window->insert_text(text);
@@ -515,7 +515,7 @@ struct Preview {
     std::unique_ptr<PreviewWindow> window;
     const QWidget* busy;
     const QLabel* counts;
-    QTreeView* view;
+    QTableView* view;
 };
 
 // The preview of a text of the given length as its rule changes, between two rules in turn: the
@@ -539,14 +539,16 @@ BENCHMARK(BM_PreviewRuleChange)->Arg(100000)->Arg(1 << 20)->Unit(benchmark::kMil
 // What the user does to the preview of a long text.
 enum class PreviewStep { rule, save, copy, edit, edit_while_judged, open, paste, close };
 
-// One step on the preview of a text of the given length (a file opened), until the window is
-// done with it; "stall" is the longest time meanwhile that the window's event loop stood still.
+// One step on the preview of a text of the given length in lines of the given length (a file
+// opened), until the window is done with it; "stall" is the longest time meanwhile that the
+// window's event loop stood still.
 void BM_PreviewStall(benchmark::State& state) {
     const auto step = static_cast<PreviewStep>(state.range(1));
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("text.txt"));
     const QString saved = folder.filePath(QStringLiteral("saved.txt"));
-    const QString text = to_qstring(lines_of_text(static_cast<std::size_t>(state.range(0))));
+    const QString text = to_qstring(lines_of_text(static_cast<std::size_t>(state.range(0)),
+                                                  static_cast<std::size_t>(state.range(2))));
     {
         QFile file(path);
         file.open(QIODevice::WriteOnly);
@@ -618,7 +620,9 @@ void BM_PreviewStall(benchmark::State& state) {
     state.counters["stall_cpu_ms"] = watch.longest_cpu.count() * 1000;
 }
 BENCHMARK(BM_PreviewStall)
-    ->ArgsProduct({{1 << 20, 1 << 24}, {0, 1, 2, 3, 4, 5, 6, 7}})
+    ->ArgsProduct({{1 << 20, 1 << 24}, {0, 1, 2, 3, 4, 5, 6, 7}, {60}})
+    // 16 MiB of lines of 8 code units or a little more: some 1.5 million lines.
+    ->ArgsProduct({{1 << 24}, {0, 5, 6}, {8}})
     ->Iterations(3)
     ->Unit(benchmark::kMillisecond);
 

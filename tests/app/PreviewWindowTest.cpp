@@ -16,10 +16,10 @@
 #include <QMenuBar>
 #include <QPoint>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
-#include <QTreeView>
 
 using namespace varnel;
 
@@ -223,7 +223,7 @@ private slots:
         ui->search_for_box->clear();
         ui->replace_with_box->clear();
         ui->make("2008-05-31", "05/31/2008");
-        QTRY_VERIFY(WindowUnderTest::text(*ui->format_box) != format);
+        QTRY_VERIFY_WITH_TIMEOUT(WindowUnderTest::text(*ui->format_box) != format, 60000);
         QTRY_VERIFY_WITH_TIMEOUT(preview->statusBar()->currentMessage().startsWith("Saved"), 60000);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -242,7 +242,7 @@ private:
         preview = ui->window.findChild<PreviewWindow*>("preview_window");
         QVERIFY(preview != nullptr && preview->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), preview);
-        lines = preview->findChild<QTreeView*>("lines_view");
+        lines = preview->findChild<QTableView*>("lines_view");
         examples = preview->findChild<QTreeWidget*>("examples_list");
         counts_label = preview->findChild<QLabel*>("counts_label");
     }
@@ -285,7 +285,7 @@ private:
     std::unique_ptr<ScopedConfigHome> config;
     std::unique_ptr<WindowUnderTest> ui;
     PreviewWindow* preview = nullptr;
-    QTreeView* lines = nullptr;
+    QTableView* lines = nullptr;
     QTreeWidget* examples = nullptr;
     QLabel* counts_label = nullptr;
 };
