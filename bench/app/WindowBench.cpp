@@ -1,6 +1,7 @@
 // The window with long samples: styling a regex into a result box, making the regex through the
-// window, one keystroke in the regex box and one selection change in it, by length. Each step
-// includes painting the controls it changed, as the user waits for that too.
+// window, one keystroke in the regex box and one selection change in it, by length; and the
+// preview ("Try on text") with long texts, with the longest time its event loop stood still. Each
+// step includes painting the controls it changed, as the user waits for that too.
 
 #include "app/LineVerdictsModel.h"
 #include "app/MainWindow.h"
