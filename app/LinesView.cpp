@@ -10,6 +10,8 @@ LinesView::LinesView(QWidget* parent) : QTableView(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setShowGrid(false);
     setWordWrap(false);
+    // Tab moves the focus on to the examples, as from any list, not from cell to cell.
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // The lines are numbered in a column of their own.
     verticalHeader()->hide();
