@@ -58,18 +58,19 @@ void BackgroundJob::start_in_background(std::function<Delivery()> work) {
             delivery = [error = std::current_exception()] { std::rethrow_exception(error); };
         }
         const std::lock_guard<std::mutex> lock(link->mutex);
-        if (link->job != nullptr) {
+        // A value superseded already is freed here rather than on the job's thread.
+        if (link->job != nullptr && (failed || link->latest.load() == request)) {
             QMetaObject::invokeMethod(
                 link->job,
-                [job = link->job, request, delivery = std::move(delivery), failed] {
-                    job->receive(request, delivery, failed);
+                [job = link->job, request, delivery = std::move(delivery), failed]() mutable {
+                    job->receive(request, std::move(delivery), failed);
                 },
                 Qt::QueuedConnection);
         }
     });
 }
 
-void BackgroundJob::receive(std::uint64_t request, const Delivery& delivery, bool failed) {
+void BackgroundJob::receive(std::uint64_t request, Delivery delivery, bool failed) {
     const bool current = request == latest && is_busy;
     if (current) {
         set_busy(false);
@@ -77,6 +78,7 @@ void BackgroundJob::receive(std::uint64_t request, const Delivery& delivery, boo
     if (current || failed) {
         run_event_handler(delivery);
     }
+    release_in_background(std::move(delivery));
 }
 
 void BackgroundJob::set_busy(bool busy) {

@@ -4,7 +4,7 @@
 // cancel() came first: only the latest request's value is ever delivered. Work under way cannot be
 // interrupted; a superseded request's work runs to its end and its value is dropped. An exception
 // that leaves the work is rethrown on the job's thread, superseded or not, so that it reaches the
-// failure report as any other does.
+// failure report as any other does. A value is freed on a thread of the pool, delivered or not.
 
 #include <cstdint>
 #include <functional>
@@ -13,6 +13,7 @@
 #include <utility>
 
 #include <QObject>
+#include <QThreadPool>
 
 namespace varnel {
 
@@ -60,7 +61,7 @@ private:
     struct Link;
 
     void start_in_background(std::function<Delivery()> work);
-    void receive(std::uint64_t request, const Delivery& delivery, bool failed);
+    void receive(std::uint64_t request, Delivery delivery, bool failed);
     void set_busy(bool busy);
 
     // Shared with the work under way, which outlives the job when it is destroyed first.
@@ -69,5 +70,13 @@ private:
     std::uint64_t latest = 0;
     bool is_busy = false;
 };
+
+// Destroys the value on a thread of the pool: freeing a long text or its verdicts takes longer
+// than the window's thread may stand still.
+template <typename Value>
+void release_in_background(Value value) {
+    QThreadPool::globalInstance()->start(
+        [held = std::make_shared<Value>(std::move(value))]() mutable { held.reset(); });
+}
 
 } // namespace varnel

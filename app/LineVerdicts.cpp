@@ -62,14 +62,13 @@ LineVerdict judge_line(const std::wstring& line, const Replacer& replacer,
     return verdict;
 }
 
-LineVerdicts judge_lines(const std::vector<std::wstring>& lines, const Replacer& replacer,
+LineVerdicts judge_lines(const SharedPieces<std::wstring>& lines, const Replacer& replacer,
                          const Expectations& expected, const std::atomic<bool>* cancelled) {
     LineVerdicts verdicts;
     if (const auto& error = replacer.error()) {
         verdicts.problem = error->message;
         return verdicts;
     }
-    verdicts.lines.reserve(lines.size());
     for (const std::wstring& line : lines) {
         // Looked at every so many lines: often enough to stop soon, seldom enough to cost nothing.
         if (cancelled != nullptr && verdicts.lines.size() % 1024 == 0 && *cancelled) {
@@ -104,12 +103,12 @@ const std::wstring& rewritten(const std::wstring& line, const LineVerdict& verdi
 
 std::wstring rewritten_text(const TextLines& text, const LineVerdicts& verdicts) {
     DBC_PRECONDITION(verdicts.lines.size() == text.lines.size());
-    std::vector<std::wstring> lines;
-    lines.reserve(text.lines.size());
-    for (std::size_t i = 0; i < text.lines.size(); ++i) {
-        lines.push_back(rewritten(text.lines[i], verdicts.lines[i]));
-    }
-    return join_lines(lines, text);
+    return join_lines(
+        text.lines.size(),
+        [&](std::size_t i) -> const std::wstring& {
+            return rewritten(text.lines[i], verdicts.lines[i]);
+        },
+        text);
 }
 
 } // namespace varnel

@@ -3,6 +3,7 @@
 // become: the preview's verdicts, their counts and the rewritten text. Plain logic, without the
 // window.
 
+#include "app/SharedPieces.h"
 #include "app/TextLines.h"
 #include "varnel/replace/RunReplace.h"
 
@@ -44,8 +45,9 @@ struct VerdictCounts {
     bool operator==(const VerdictCounts&) const = default;
 };
 
+// A copy shares the verdicts of the lines.
 struct LineVerdicts {
-    std::vector<LineVerdict> lines;
+    SharedPieces<LineVerdict> lines;
     VerdictCounts counts;
     // Set when the rule cannot run at all (a regex or format that is not valid): then no line
     // has a verdict.
@@ -57,7 +59,7 @@ LineVerdict judge_line(const std::wstring& line, const Replacer& replacer,
                        const Expectations& expected);
 
 // The verdicts of every line; empty when cancelled turns true before the end.
-LineVerdicts judge_lines(const std::vector<std::wstring>& lines, const Replacer& replacer,
+LineVerdicts judge_lines(const SharedPieces<std::wstring>& lines, const Replacer& replacer,
                          const Expectations& expected,
                          const std::atomic<bool>* cancelled = nullptr);
 
@@ -73,7 +75,7 @@ std::wstring rewritten_text(const TextLines& text, const LineVerdicts& verdicts)
 // The first line after from (wrapping round to the start) whose verdict has the property; none
 // when no line has it.
 template <typename Property>
-std::optional<std::size_t> next_line(const std::vector<LineVerdict>& lines, std::size_t from,
+std::optional<std::size_t> next_line(const SharedPieces<LineVerdict>& lines, std::size_t from,
                                      Property property) {
     for (std::size_t step = 1; step <= lines.size(); ++step) {
         const std::size_t line = (from + step) % lines.size();

@@ -1,8 +1,10 @@
 #include "app/LineVerdictsModel.h"
 
+#include "app/BackgroundJob.h"
 #include "varnel/common/DBC.h"
 #include "varnel/settings/QStringConversion.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QBrush>
@@ -44,99 +46,93 @@ QColor outcome_colour(const LineVerdict& verdict) {
     return verdict.outcome == Outcome::changed ? QColor() : QColor(Qt::darkGray);
 }
 
+// The code units of a line shown at most: wider than a screen, and quick to lay out for every
+// paint, which a line of megabytes is not.
+constexpr std::size_t shown_length = 4096;
+
+QString shown(const std::wstring& text) {
+    if (text.size() <= shown_length) {
+        return to_qstring(text);
+    }
+    return to_qstring(text.substr(0, shown_length));
+}
+
+// The spans of the matches, or of what replaced them, in the part of the text shown.
 QList<QPoint> spans(const std::vector<ReplacedSpan>& matches, bool in_result) {
     QList<QPoint> points;
-    points.reserve(static_cast<qsizetype>(matches.size()));
     for (const ReplacedSpan& match : matches) {
+        const std::size_t begin = in_result ? match.result_begin : match.begin;
+        const std::size_t end = in_result ? match.result_end : match.end;
+        if (begin >= shown_length) {
+            break;
+        }
         points.append(
-            in_result
-                ? QPoint(static_cast<int>(match.result_begin), static_cast<int>(match.result_end))
-                : QPoint(static_cast<int>(match.begin), static_cast<int>(match.end)));
+            QPoint(static_cast<int>(begin), static_cast<int>(std::min(end, shown_length))));
     }
     return points;
 }
 
-// What is shared with work under way is copied before it changes.
-template <typename Value>
-Value& writable(std::shared_ptr<Value>& value) {
-    if (value.use_count() > 1) {
-        value = std::make_shared<Value>(*value);
-    }
-    return *value;
-}
-
 } // namespace
 
-LineVerdictsModel::LineVerdictsModel(QObject* parent)
-    : QAbstractTableModel(parent), lines(std::make_shared<TextLines>()),
-      judged(std::make_shared<LineVerdicts>()) {}
+LineVerdictsModel::LineVerdictsModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+LineVerdictsModel::~LineVerdictsModel() {
+    release_in_background(std::move(lines));
+    release_in_background(std::move(judged));
+}
 
 void LineVerdictsModel::set_text(TextLines text) {
     beginResetModel();
-    lines = std::make_shared<TextLines>(std::move(text));
-    judged = std::make_shared<LineVerdicts>();
+    release_in_background(std::exchange(lines, std::move(text)));
+    release_in_background(std::exchange(judged, {}));
     endResetModel();
     emit verdicts_changed();
 }
 
-void LineVerdictsModel::insert_lines(std::size_t at, std::vector<std::wstring> inserted) {
-    DBC_PRECONDITION(at <= lines->lines.size() && !inserted.empty());
+void LineVerdictsModel::insert_lines(std::size_t at, const SharedPieces<std::wstring>& inserted) {
+    DBC_PRECONDITION(at <= lines.lines.size() && !inserted.empty());
     beginInsertRows({}, static_cast<int>(at), static_cast<int>(at + inserted.size() - 1));
-    std::vector<std::wstring>& text = writable(lines).lines;
-    text.insert(text.begin() + static_cast<std::ptrdiff_t>(at),
-                std::make_move_iterator(inserted.begin()), std::make_move_iterator(inserted.end()));
+    lines.lines.insert(at, inserted);
     endInsertRows();
     drop_verdicts();
 }
 
 void LineVerdictsModel::remove_lines(std::size_t first, std::size_t count) {
-    DBC_PRECONDITION(count > 0 && first + count <= lines->lines.size());
+    DBC_PRECONDITION(count > 0 && first + count <= lines.lines.size());
     beginRemoveRows({}, static_cast<int>(first), static_cast<int>(first + count - 1));
-    std::vector<std::wstring>& text = writable(lines).lines;
-    const auto begin = text.begin() + static_cast<std::ptrdiff_t>(first);
-    text.erase(begin, begin + static_cast<std::ptrdiff_t>(count));
+    lines.lines.erase(first, count);
     endRemoveRows();
     drop_verdicts();
 }
 
 const TextLines& LineVerdictsModel::text() const {
-    return *lines;
-}
-
-std::shared_ptr<const TextLines> LineVerdictsModel::text_now() const {
     return lines;
 }
 
-void LineVerdictsModel::show_verdicts(std::shared_ptr<LineVerdicts> verdicts) {
-    DBC_PRECONDITION(verdicts != nullptr &&
-                     (verdicts->lines.empty() || verdicts->lines.size() == lines->lines.size()));
-    judged = std::move(verdicts);
-    if (!lines->lines.empty()) {
+void LineVerdictsModel::show_verdicts(const LineVerdicts& verdicts) {
+    DBC_PRECONDITION(verdicts.lines.empty() || verdicts.lines.size() == lines.lines.size());
+    release_in_background(std::exchange(judged, verdicts));
+    if (!lines.lines.empty()) {
         emit dataChanged(index(0, verdict_column), index(rowCount() - 1, becomes_column));
     }
     emit verdicts_changed();
 }
 
 void LineVerdictsModel::show_line_verdict(std::size_t row, LineVerdict verdict) {
-    DBC_PRECONDITION(has_verdicts() && row < judged->lines.size());
-    LineVerdicts& verdicts = writable(judged);
-    verdicts.counts.add(verdicts.lines[row], -1);
-    verdicts.counts.add(verdict);
-    verdicts.lines[row] = std::move(verdict);
+    DBC_PRECONDITION(has_verdicts() && row < judged.lines.size());
+    judged.counts.add(judged.lines[row], -1);
+    judged.counts.add(verdict);
+    judged.lines.set(row, std::move(verdict));
     const int at = static_cast<int>(row);
     emit dataChanged(index(at, verdict_column), index(at, becomes_column));
     emit verdicts_changed();
 }
 
 bool LineVerdictsModel::has_verdicts() const {
-    return !judged->problem && judged->lines.size() == lines->lines.size();
+    return !judged.problem && judged.lines.size() == lines.lines.size();
 }
 
 const LineVerdicts& LineVerdictsModel::verdicts() const {
-    return *judged;
-}
-
-std::shared_ptr<const LineVerdicts> LineVerdictsModel::verdicts_now() const {
     return judged;
 }
 
@@ -145,15 +141,15 @@ void LineVerdictsModel::set_expectations(Expectations expectations) {
 }
 
 void LineVerdictsModel::drop_verdicts() {
-    if (!judged->lines.empty()) {
-        judged = std::make_shared<LineVerdicts>();
+    if (!judged.lines.empty()) {
+        release_in_background(std::exchange(judged, {}));
         emit dataChanged(index(0, verdict_column), index(rowCount() - 1, becomes_column));
         emit verdicts_changed();
     }
 }
 
 int LineVerdictsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(lines->lines.size());
+    return parent.isValid() ? 0 : static_cast<int>(lines.lines.size());
 }
 
 int LineVerdictsModel::columnCount(const QModelIndex& parent) const {
@@ -169,11 +165,14 @@ QVariant LineVerdictsModel::data(const QModelIndex& index, int role) const {
     case number_column:
         return role == Qt::DisplayRole ? QVariant(index.row() + 1) : QVariant();
     case line_column:
-        if (role == Qt::DisplayRole || role == Qt::EditRole) {
-            return to_qstring(lines->lines[row]);
+        if (role == Qt::DisplayRole) {
+            return shown(lines.lines[row]);
+        }
+        if (role == Qt::EditRole) {
+            return to_qstring(lines.lines[row]);
         }
         if (role == highlight_role && has_verdicts()) {
-            return QVariant::fromValue(spans(judged->lines[row].matches, false));
+            return QVariant::fromValue(spans(judged.lines[row].matches, false));
         }
         return {};
     default:
@@ -183,8 +182,8 @@ QVariant LineVerdictsModel::data(const QModelIndex& index, int role) const {
 
 QVariant LineVerdictsModel::verdict_data(const QModelIndex& index, int role) const {
     const auto row = static_cast<std::size_t>(index.row());
-    const LineVerdict& verdict = judged->lines[row];
-    const std::wstring& line = lines->lines[row];
+    const LineVerdict& verdict = judged.lines[row];
+    const std::wstring& line = lines.lines[row];
     const auto wanted = expected.find(line);
     if (index.column() == verdict_column) {
         if (role == Qt::DisplayRole) {
@@ -200,7 +199,7 @@ QVariant LineVerdictsModel::verdict_data(const QModelIndex& index, int role) con
     }
     switch (role) {
     case Qt::DisplayRole:
-        return to_qstring(rewritten(line, verdict));
+        return shown(rewritten(line, verdict));
     case Qt::EditRole:
         // Teaching starts from what the line should become if taught, else from what it becomes.
         return to_qstring(wanted != expected.end() ? wanted->second : rewritten(line, verdict));
@@ -224,7 +223,7 @@ QVariant LineVerdictsModel::headerData(int section, Qt::Orientation orientation,
 Qt::ItemFlags LineVerdictsModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
     const bool taught_here = index.column() == becomes_column && has_verdicts() &&
-                             !lines->lines[static_cast<std::size_t>(index.row())].empty();
+                             !lines.lines[static_cast<std::size_t>(index.row())].empty();
     if (index.column() == line_column || taught_here) {
         flags |= Qt::ItemIsEditable;
     }
@@ -241,7 +240,7 @@ bool LineVerdictsModel::setData(const QModelIndex& index, const QVariant& value,
         emit wanted(row, text);
         return true;
     }
-    writable(lines).lines[row] = std::move(text);
+    lines.lines.set(row, std::move(text));
     emit dataChanged(index, index);
     emit line_edited(row);
     return true;

@@ -1,15 +1,15 @@
 #pragma once
 // The preview's lines as a table for a view: each line's number, its verdict, the line with its
 // matches and what it becomes with the replacements. The text is edited here, a line at a time or
-// by inserting and removing lines; the verdicts come from the window, which judges the text.
+// by inserting and removing lines; the verdicts come from the window, which judges the text. A
+// text or verdicts put aside are freed in the background: for a long text that takes longer than
+// the window may stand still.
 
 #include "app/LineVerdicts.h"
 #include "app/TextLines.h"
 
 #include <cstddef>
-#include <memory>
 #include <string>
-#include <vector>
 
 #include <QAbstractTableModel>
 
@@ -24,24 +24,26 @@ public:
     static constexpr int highlight_role = Qt::UserRole;
 
     LineVerdictsModel(QObject* parent = nullptr);
+    ~LineVerdictsModel() override;
+    LineVerdictsModel(const LineVerdictsModel&) = delete;
+    LineVerdictsModel& operator=(const LineVerdictsModel&) = delete;
 
     // The verdicts are gone until show_verdicts() (rows() of them) or a problem comes.
     void set_text(TextLines text);
-    void insert_lines(std::size_t at, std::vector<std::wstring> lines);
+    void insert_lines(std::size_t at, const SharedPieces<std::wstring>& lines);
     // Precondition: first + count <= rows().
     void remove_lines(std::size_t first, std::size_t count);
+    // A copy, to work on in the background, shares the lines: later edits leave it as it is.
     const TextLines& text() const;
-    // The text as it is now, to work on in the background: later edits leave it as it is.
-    std::shared_ptr<const TextLines> text_now() const;
 
     // Precondition: the verdicts are of every line of the text as it is now, or of none.
-    void show_verdicts(std::shared_ptr<LineVerdicts> verdicts);
+    void show_verdicts(const LineVerdicts& verdicts);
     // The verdict of a line just edited. Precondition: has_verdicts().
     void show_line_verdict(std::size_t row, LineVerdict verdict);
     // True when every line has its verdict.
     bool has_verdicts() const;
+    // A copy shares them, as text()'s does.
     const LineVerdicts& verdicts() const;
-    std::shared_ptr<const LineVerdicts> verdicts_now() const;
 
     // The wanted texts the window shows for taught lines.
     void set_expectations(Expectations expected);
@@ -65,9 +67,8 @@ private:
     void drop_verdicts();
     QVariant verdict_data(const QModelIndex& index, int role) const;
 
-    // Shared with work in the background, and copied before a change while it is.
-    std::shared_ptr<TextLines> lines;
-    std::shared_ptr<LineVerdicts> judged;
+    TextLines lines;
+    LineVerdicts judged;
     Expectations expected;
 };
 

@@ -73,7 +73,7 @@ struct PreviewWindow::Loaded {
 };
 
 PreviewWindow::PreviewWindow(QWidget* parent)
-    : QMainWindow(parent, Qt::Window), lines_view(new QTreeView), examples_list(new ExamplesList),
+    : QMainWindow(parent, Qt::Window), lines_view(new LinesView), examples_list(new ExamplesList),
       hint_label(new QLabel), counts_label(new QLabel), busy_status(new BusyStatus) {
     setWindowTitle(QStringLiteral("Try on text"));
     setAcceptDrops(true);
@@ -81,9 +81,6 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 
     lines_view->setObjectName(QStringLiteral("lines_view"));
     lines_view->setModel(&model);
-    lines_view->setRootIsDecorated(false);
-    // Rows of one height let the view lay out a million lines without measuring them.
-    lines_view->setUniformRowHeights(true);
     lines_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lines_view->setEditTriggers(QAbstractItemView::DoubleClicked |
                                 QAbstractItemView::EditKeyPressed);
@@ -96,9 +93,9 @@ PreviewWindow::PreviewWindow(QWidget* parent)
                                          new HighlightDelegate(LineVerdictsModel::highlight_role,
                                                                QColor(0xc8, 0xeb, 0xc8),
                                                                lines_view));
-    lines_view->header()->resizeSection(LineVerdictsModel::number_column, 60);
-    lines_view->header()->resizeSection(LineVerdictsModel::verdict_column, 100);
-    lines_view->header()->resizeSection(LineVerdictsModel::line_column, 340);
+    lines_view->horizontalHeader()->resizeSection(LineVerdictsModel::number_column, 60);
+    lines_view->horizontalHeader()->resizeSection(LineVerdictsModel::verdict_column, 100);
+    lines_view->horizontalHeader()->resizeSection(LineVerdictsModel::line_column, 340);
 
     examples_list->setObjectName(QStringLiteral("examples_list"));
     hint_label->setObjectName(QStringLiteral("hint_label"));
@@ -127,12 +124,15 @@ PreviewWindow::PreviewWindow(QWidget* parent)
     busy_status->watch(loading, QStringLiteral("Reading the text\u2026 Esc to cancel"));
     busy_status->watch(judging, QStringLiteral("Judging the lines\u2026 Esc to cancel"));
     busy_status->watch(learning, QStringLiteral("Learning the rule\u2026 Esc to cancel"));
+    busy_status->watch(saving, QStringLiteral("Saving the rewritten text\u2026 Esc to cancel"));
+    busy_status->watch(copying, QStringLiteral("Copying the rewritten text\u2026 Esc to cancel"));
     connect(busy_status, &BusyStatus::cancel_requested, this, [this] {
         restart(judging_stopped);
         restart(learning_stopped);
+        restart(saving_stopped);
         // The verdicts shown are of an earlier rule or text.
         if (!judged_now) {
-            model.show_verdicts(std::make_shared<LineVerdicts>());
+            model.show_verdicts({});
         }
         show_status();
     });
@@ -163,6 +163,7 @@ PreviewWindow::PreviewWindow(QWidget* parent)
 }
 
 PreviewWindow::~PreviewWindow() {
+    // A save under way goes on to its end: the file is written as asked.
     restart(judging_stopped);
     restart(learning_stopped);
 }
@@ -282,29 +283,27 @@ void PreviewWindow::judge() {
     model.set_expectations(lessons.expectations());
     std::shared_ptr<std::atomic<bool>> stopped = restart(judging_stopped);
     if (!replacer) {
-        auto none = std::make_shared<LineVerdicts>();
-        none->problem = L"No rule yet: make one in the main window.";
+        LineVerdicts none;
+        none.problem = L"No rule yet: make one in the main window.";
         judging.cancel();
-        show_verdicts(std::move(none));
+        show_verdicts(none);
         return;
     }
-    const std::shared_ptr<const TextLines> text = model.text_now();
     // The verdicts of the earlier rule or text stay in view until the new ones come.
     judged_now = false;
     judging.start(
-        run_for(length_of(*text)),
-        [text, rule = replacer, expected = lessons.expectations(), stopped] {
-            return std::make_shared<LineVerdicts>(
-                judge_lines(text->lines, *rule, expected, stopped.get()));
+        run_for(length_of(model.text())),
+        [text = model.text(), rule = replacer, expected = lessons.expectations(), stopped] {
+            return judge_lines(text.lines, *rule, expected, stopped.get());
         },
-        [this](const std::shared_ptr<LineVerdicts>& verdicts) {
+        [this](const LineVerdicts& verdicts) {
             run_event_handler([&] { show_verdicts(verdicts); });
         });
     show_status();
 }
 
-void PreviewWindow::show_verdicts(std::shared_ptr<LineVerdicts> verdicts) {
-    model.show_verdicts(std::move(verdicts));
+void PreviewWindow::show_verdicts(const LineVerdicts& verdicts) {
+    model.show_verdicts(verdicts);
     judged_now = true;
     examples_list->show_lessons(lessons, model.verdicts().problem ? nullptr : replacer.get());
     show_status();
@@ -408,11 +407,19 @@ void PreviewWindow::on_line_edited(std::size_t row) {
 
 void PreviewWindow::save_to(const QString& path) {
     DBC_PRECONDITION(model.has_verdicts());
-    const QString error =
-        write_text_file(path, {rewritten_text(model.text(), model.verdicts()), encoding});
-    statusBar()->showMessage(error.isEmpty()
-                                 ? QStringLiteral("Saved to %1.").arg(path)
-                                 : QStringLiteral("Not saved to %1: %2").arg(path, error));
+    std::shared_ptr<std::atomic<bool>> stopped = restart(saving_stopped);
+    saving.start(
+        run_for(length_of(model.text())),
+        [text = model.text(), verdicts = model.verdicts(), encoding = encoding, path, stopped] {
+            return write_text_file(path, {rewritten_text(text, verdicts), encoding}, stopped.get());
+        },
+        [this, path](const QString& error) {
+            run_event_handler([&] {
+                statusBar()->showMessage(
+                    error.isEmpty() ? QStringLiteral("Saved to %1.").arg(path)
+                                    : QStringLiteral("Not saved to %1: %2").arg(path, error));
+            });
+        });
 }
 
 void PreviewWindow::on_save() {
@@ -443,13 +450,17 @@ void PreviewWindow::on_open() {
 }
 
 void PreviewWindow::on_copy() {
-    QGuiApplication::clipboard()->setText(
-        to_qstring(rewritten_text(model.text(), model.verdicts())));
+    copying.start(
+        run_for(length_of(model.text())),
+        [text = model.text(), verdicts = model.verdicts()] {
+            return to_qstring(rewritten_text(text, verdicts));
+        },
+        [](const QString& rewritten) { QGuiApplication::clipboard()->setText(rewritten); });
 }
 
 void PreviewWindow::on_add_line() {
     const std::size_t at = current_line().value_or(model.text().lines.size() - 1) + 1;
-    model.insert_lines(at, {std::wstring()});
+    model.insert_lines(at, SharedPieces<std::wstring>({std::wstring()}));
     judge();
     const QModelIndex index = model.index(static_cast<int>(at), LineVerdictsModel::line_column);
     lines_view->setCurrentIndex(index);
@@ -459,9 +470,16 @@ void PreviewWindow::on_add_line() {
 void PreviewWindow::on_remove_lines() {
     QModelIndexList rows = lines_view->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end());
-    // From the last, so that the rows before keep their numbers.
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-        model.remove_lines(static_cast<std::size_t>(row->row()), 1);
+    // From the last, so that the rows before keep their numbers; each run of rows at once, as
+    // removing rows one by one takes time for each.
+    for (auto last = rows.rbegin(); last != rows.rend();) {
+        auto first = last;
+        while (std::next(first) != rows.rend() && std::next(first)->row() + 1 == first->row()) {
+            ++first;
+        }
+        model.remove_lines(static_cast<std::size_t>(first->row()),
+                           static_cast<std::size_t>(last->row() - first->row() + 1));
+        last = std::next(first);
     }
     if (!rows.isEmpty()) {
         judge();

@@ -10,6 +10,7 @@
 #include "app/ExamplesList.h"
 #include "app/Lessons.h"
 #include "app/LineVerdictsModel.h"
+#include "app/LinesView.h"
 #include "app/TextFile.h"
 #include "varnel/languages/Language.h"
 #include "varnel/learning/LearnReplaceRegex.h"
@@ -22,7 +23,6 @@
 
 #include <QLabel>
 #include <QMainWindow>
-#include <QTreeView>
 
 namespace varnel {
 
@@ -53,7 +53,8 @@ public:
     void insert_text(const QString& text);
     // Reads the file (UTF-8, or Latin-1 when it is not UTF-8) in place of the text.
     void open_file(const QString& path);
-    // Writes the rewritten text to the file, atomically, in the encoding the text was read in.
+    // Writes the text rewritten as shown now to the file, atomically, in the encoding the text was
+    // read in; a long text in the background. Precondition: every line has its verdict.
     void save_to(const QString& path);
 
 signals:
@@ -69,7 +70,7 @@ private:
     void create_menu();
     void load(std::size_t length, std::function<Loaded()> work, bool insert);
     void judge();
-    void show_verdicts(std::shared_ptr<LineVerdicts> verdicts);
+    void show_verdicts(const LineVerdicts& verdicts);
     void show_status();
     void lessons_changed();
     void learn();
@@ -97,7 +98,7 @@ private:
     QString file_path;
     TextFileContents::Encoding encoding = TextFileContents::Encoding::utf8;
 
-    QTreeView* lines_view;
+    LinesView* lines_view;
     ExamplesList* examples_list;
     QLabel* hint_label;
     QLabel* counts_label;
@@ -105,13 +106,17 @@ private:
     QAction* save_action = nullptr;
     QAction* save_as_action = nullptr;
     QAction* copy_action = nullptr;
-    // Turned true to stop the judging or learning under way, which the job would only drop.
+    // Turned true to stop the judging, learning or saving under way, which the job would only
+    // drop: a save stopped leaves the file as it was.
     std::shared_ptr<std::atomic<bool>> judging_stopped;
     std::shared_ptr<std::atomic<bool>> learning_stopped;
+    std::shared_ptr<std::atomic<bool>> saving_stopped;
     // Declared last, so destroyed first: no delivery reaches a half-destroyed window.
     BackgroundJob loading;
     BackgroundJob judging;
     BackgroundJob learning;
+    BackgroundJob saving;
+    BackgroundJob copying;
 };
 
 } // namespace varnel

@@ -28,7 +28,8 @@ std::variant<TextFileContents, QString> read_text_file(const QString& path) {
                             TextFileContents::Encoding::latin1};
 }
 
-QString write_text_file(const QString& path, const TextFileContents& contents) {
+QString write_text_file(const QString& path, const TextFileContents& contents,
+                        const std::atomic<bool>* cancelled) {
     const QString text = to_qstring(contents.text);
     const bool latin1 = contents.encoding == TextFileContents::Encoding::latin1;
     if (latin1 &&
@@ -42,6 +43,10 @@ QString write_text_file(const QString& path, const TextFileContents& contents) {
         return file.errorString();
     }
     file.write(latin1 ? text.toLatin1() : text.toUtf8());
+    if (cancelled != nullptr && *cancelled) {
+        file.cancelWriting();
+        return QStringLiteral("Cancelled.");
+    }
     if (!file.commit()) {
         return file.errorString();
     }

@@ -15,30 +15,20 @@ TextLines split_lines(std::wstring_view text) {
     for (std::size_t end = text.find(L'\n'); end != std::wstring_view::npos;
          end = text.find(L'\n', start)) {
         const bool crlf = cut == 1 && end > start && text[end - 1] == L'\r';
-        split.lines.emplace_back(text.substr(start, end - start - (crlf ? 1 : 0)));
+        split.lines.push_back(std::wstring(text.substr(start, end - start - (crlf ? 1 : 0))));
         start = end + 1;
     }
     split.ends_with_break = !text.empty() && start == text.size();
     if (!split.ends_with_break) {
-        split.lines.emplace_back(text.substr(start));
+        split.lines.push_back(std::wstring(text.substr(start)));
     }
     return split;
 }
 
-std::wstring join_lines(const std::vector<std::wstring>& lines, const TextLines& layout) {
-    std::wstring text;
-    std::size_t size = 0;
-    for (const std::wstring& line : lines) {
-        size += line.size() + layout.line_break.size();
-    }
-    text.reserve(size);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        text += lines[i];
-        if (i + 1 < lines.size() || layout.ends_with_break) {
-            text += layout.line_break;
-        }
-    }
-    return text;
+std::wstring join_lines(const TextLines& text) {
+    return join_lines(
+        text.lines.size(), [&](std::size_t i) -> const std::wstring& { return text.lines[i]; },
+        text);
 }
 
 } // namespace varnel

@@ -20,10 +20,10 @@
 #include <QDir>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QThreadPool>
-#include <QTreeView>
 
 using namespace varnel;
 
@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
         "  (no date on this line)\n2021-03-02 The help window reads the compiled help\n"
         "2022-11-30 Release 1.2\n"));
     saved &= save(*preview, repository, "docs/preview.png");
-    auto* lines = preview->findChild<QTreeView*>(QStringLiteral("lines_view"));
+    auto* lines = preview->findChild<QTableView*>(QStringLiteral("lines_view"));
     lines->model()->setData(lines->model()->index(3, LineVerdictsModel::becomes_column),
                             QStringLiteral("02/03/2021 Release 1.1: the ECMAScript language"));
     settle();

@@ -1,7 +1,9 @@
 // The window with long samples: styling a regex into a result box, making the regex through the
-// window, one keystroke in the regex box and one selection change in it, by length. Each step
-// includes painting the controls it changed, as the user waits for that too.
+// window, one keystroke in the regex box and one selection change in it, by length; and the
+// preview ("Try on text") with long texts, with the longest time its event loop stood still. Each
+// step includes painting the controls it changed, as the user waits for that too.
 
+#include "app/LineVerdictsModel.h"
 #include "app/MainWindow.h"
 #include "app/PreviewWindow.h"
 #include "app/RichTextBox.h"
@@ -19,15 +21,18 @@
 #include <vector>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QEventLoop>
+#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTreeView>
 #include <QTreeWidget>
 #include <benchmark/benchmark.h>
 
@@ -338,6 +343,13 @@ void BM_SampleKeystroke(benchmark::State& state) {
     }
 }
 
+// The CPU time of the calling thread.
+std::chrono::nanoseconds thread_time() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
 // A second of the window left alone with the caret at the end of a long search sample, the window
 // active: what the caret's blinking and anything else on a timer cost. "cpu_percent" is the
 // window thread's CPU time over the wall time.
@@ -348,11 +360,6 @@ void BM_IdleWithSample(benchmark::State& state) {
     ui.window.activateWindow();
     ui.search_for_box->setFocus();
     ui.settle();
-    const auto thread_time = [] {
-        timespec now{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-        return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
-    };
     std::chrono::duration<double> cpu{};
     std::chrono::duration<double> wall{};
     for (auto _ : state) {
@@ -391,8 +398,6 @@ void BM_SelectionChange(benchmark::State& state) {
     state.counters["rows"] = ui.suggestions_list->topLevelItemCount();
 }
 
-} // namespace
-
 BENCHMARK(BM_RichBoxFormat)->Arg(2000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MakeRegex)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MakeRegexReversed)
@@ -409,48 +414,220 @@ BENCHMARK(BM_SampleKeystroke)->Arg(2000)->Arg(100000)->Arg(1 << 20)->Unit(benchm
 BENCHMARK(BM_IdleWithSample)->Arg(1 << 20)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SelectionChange)->ArgsProduct({{2000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
-// Lines of words, numbers and punctuation, 60 code units long or a little more, size in all.
-std::wstring lines_of_text(std::size_t size) {
+// Lines of words, numbers and punctuation, line_length code units long or a little more, size in
+// all.
+std::wstring lines_of_text(std::size_t size, std::size_t line_length = 60) {
     std::wstring text = make_samples(size).search;
-    for (std::size_t space = text.find(L' ', 60); space != std::wstring::npos;
-         space = text.find(L' ', space + 60)) {
+    for (std::size_t space = text.find(L' ', line_length); space != std::wstring::npos;
+         space = text.find(L' ', space + line_length)) {
         text[space] = L'\n';
     }
     return text;
 }
+// The longest time the event loop stood still while steps ran: a timer ticks every 2 ms, and each
+// gap between two ticks is a time the loop could not answer. On a machine shared with other work
+// a gap holds the time the thread waited for a core too; the window thread's CPU time between two
+// ticks is the work it did meanwhile, which that waiting leaves out.
+class StallWatch {
+public:
+    StallWatch() {
+        ticker.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&ticker, &QTimer::timeout, [this] { tick(); });
+        ticker.start(2);
+    }
+
+    // Posts the step to the event loop and turns it until done() holds, the step run; returns
+    // the time from the step to then.
+    template <typename Step, typename Done>
+    std::chrono::duration<double> run(const Step& step, const Done& done) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            step();
+            ran = true;
+        });
+        const auto start = Clock::now();
+        last = start;
+        last_cpu = thread_time();
+        watching = true;
+        while (!ran || !done()) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
+        tick();
+        watching = false;
+        return Clock::now() - start;
+    }
+
+    std::chrono::duration<double> longest{};
+    std::chrono::duration<double> longest_cpu{};
+
+private:
+    using Clock = std::chrono::steady_clock;
+
+    void tick() {
+        if (!watching) {
+            return;
+        }
+        const auto now = Clock::now();
+        const auto cpu = thread_time();
+        longest = std::max<std::chrono::duration<double>>(longest, now - last);
+        longest_cpu = std::max<std::chrono::duration<double>>(longest_cpu, cpu - last_cpu);
+        last = now;
+        last_cpu = cpu;
+    }
+
+    QTimer ticker;
+    bool watching = false;
+    Clock::time_point last;
+    std::chrono::nanoseconds last_cpu{};
+};
+
+// The preview window judging a text by one of two rules, its controls found by name.
+struct Preview {
+    explicit Preview(const QString& text) : window(std::make_unique<PreviewWindow>()) {
+        window->show();
+        busy = window->findChild<QWidget*>("busy_status");
+        counts = window->findChild<QLabel*>("counts_label");
+        view = window->findChild<QTableView*>("lines_view");
+        StallWatch().run(
+            [&] {
+                window->insert_text(text);
+                window->follow(rules[0]);
+            },
+            [&] { return judged(); });
+    }
+
+    // Every line's verdict is shown: the counts read "12 lines: ...", or "1 line: ...".
+    bool judged() const {
+        return busy->isHidden() && counts->text().contains(QStringLiteral(" line")) &&
+               counts->text().front().isDigit();
+    }
+
+    QAction* action(const QString& caption_start) const {
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (action->text().remove('&').startsWith(caption_start)) {
+                return action;
+            }
+        }
+        return nullptr;
+    }
+
+    const PreviewRule rules[2] = {{L"{[0-9]+}", L"<\\1>", language, std::nullopt},
+                                  {L"{[a-z]+}", L"\\1!", language, std::nullopt}};
+    std::unique_ptr<PreviewWindow> window;
+    const QWidget* busy;
+    const QLabel* counts;
+    QTableView* view;
+};
 
 // The preview of a text of the given length as its rule changes, between two rules in turn: the
 // time from the change to every line's verdict shown and the lines in view painted; "stall" is
 // the longest time meanwhile that the window did not answer.
 void BM_PreviewRuleChange(benchmark::State& state) {
-    PreviewWindow preview;
-    preview.show();
-    const auto* busy = preview.findChild<QWidget*>("busy_status");
-    const auto* counts = preview.findChild<QLabel*>("counts_label");
-    auto* view = preview.findChild<QTreeView*>("lines_view");
-    const PreviewRule rules[] = {{L"{[0-9]+}", L"<\\1>", language, std::nullopt},
-                                 {L"{[a-z]+}", L"\\1!", language, std::nullopt}};
-    const auto judged = [&] { return counts->text().contains(QStringLiteral(" lines:")); };
-    run_until_idle_in(
-        busy,
-        [&] {
-            preview.insert_text(
-                to_qstring(lines_of_text(static_cast<std::size_t>(state.range(0)))));
-            preview.follow(rules[0]);
-        },
-        judged);
+    Preview preview(to_qstring(lines_of_text(static_cast<std::size_t>(state.range(0)))));
     std::size_t turn = 0;
-    std::chrono::duration<double> stall{};
+    StallWatch watch;
     for (auto _ : state) {
-        const PreviewRule& rule = rules[++turn % 2];
-        stall = std::max(stall, run_until_idle_in(
-                                    busy, [&] { preview.follow(rule); }, judged));
-        view->viewport()->repaint();
+        const PreviewRule& rule = preview.rules[++turn % 2];
+        watch.run([&] { preview.window->follow(rule); }, [&] { return preview.judged(); });
+        preview.view->viewport()->repaint();
     }
-    state.counters["lines"] = view->model()->rowCount();
-    state.counters["stall_ms"] = stall.count() * 1000;
+    state.counters["lines"] = preview.view->model()->rowCount();
+    state.counters["stall_ms"] = watch.longest.count() * 1000;
+    state.counters["stall_cpu_ms"] = watch.longest_cpu.count() * 1000;
 }
 BENCHMARK(BM_PreviewRuleChange)->Arg(100000)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+
+// What the user does to the preview of a long text.
+enum class PreviewStep { rule, save, copy, edit, edit_while_judged, open, paste, close };
+
+// One step on the preview of a text of the given length in lines of the given length (a file
+// opened), until the window is done with it; "stall" is the longest time meanwhile that the
+// window's event loop stood still.
+void BM_PreviewStall(benchmark::State& state) {
+    const auto step = static_cast<PreviewStep>(state.range(1));
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("text.txt"));
+    const QString saved = folder.filePath(QStringLiteral("saved.txt"));
+    const QString text = to_qstring(lines_of_text(static_cast<std::size_t>(state.range(0)),
+                                                  static_cast<std::size_t>(state.range(2))));
+    {
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(text.toUtf8());
+    }
+    auto preview = std::make_unique<Preview>(text);
+    bool copied = false;
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+                     [&] { copied = true; });
+    std::size_t turn = 0;
+    StallWatch watch;
+    for (auto _ : state) {
+        ++turn;
+        const int row = static_cast<int>(
+            turn * 7919 % static_cast<std::size_t>(preview->view->model()->rowCount()));
+        const QModelIndex line = preview->view->model()->index(row, LineVerdictsModel::line_column);
+        const auto judged = [&] { return preview->judged(); };
+        switch (step) {
+        case PreviewStep::rule:
+            watch.run([&] { preview->window->follow(preview->rules[turn % 2]); }, judged);
+            break;
+        case PreviewStep::save:
+            preview->window->statusBar()->clearMessage();
+            watch.run([&] { preview->window->save_to(saved); },
+                      [&] {
+                          return preview->window->statusBar()->currentMessage().startsWith(
+                              QStringLiteral("Saved"));
+                      });
+            break;
+        case PreviewStep::copy:
+            copied = false;
+            watch.run([&] { preview->action(QStringLiteral("Copy Rewritten"))->trigger(); },
+                      [&] { return copied && preview->busy->isHidden(); });
+            break;
+        case PreviewStep::edit:
+            watch.run([&] { preview->view->model()->setData(line, QStringLiteral("{42} x")); },
+                      judged);
+            break;
+        case PreviewStep::edit_while_judged:
+            watch.run(
+                [&] {
+                    preview->window->follow(preview->rules[turn % 2]);
+                    QTimer::singleShot(
+                        0, [&] { preview->view->model()->setData(line, QStringLiteral("{7}")); });
+                },
+                judged);
+            break;
+        case PreviewStep::open:
+            watch.run([&] { preview->window->open_file(path); }, judged);
+            break;
+        case PreviewStep::paste:
+            state.PauseTiming();
+            preview = std::make_unique<Preview>(QString());
+            state.ResumeTiming();
+            watch.run([&] { preview->window->insert_text(text); }, judged);
+            break;
+        case PreviewStep::close:
+            watch.run([&] { preview.reset(); }, [] { return true; });
+            state.PauseTiming();
+            preview = std::make_unique<Preview>(text);
+            state.ResumeTiming();
+            break;
+        }
+    }
+    static const char* const names[] = {"rule", "save",  "copy", "edit", "edit while judged",
+                                        "open", "paste", "close"};
+    state.SetLabel(names[state.range(1)]);
+    state.counters["stall_ms"] = watch.longest.count() * 1000;
+    state.counters["stall_cpu_ms"] = watch.longest_cpu.count() * 1000;
+}
+BENCHMARK(BM_PreviewStall)
+    ->ArgsProduct({{1 << 20, 1 << 24}, {0, 1, 2, 3, 4, 5, 6, 7}, {60}})
+    // 16 MiB of lines of 8 code units or a little more: some 1.5 million lines.
+    ->ArgsProduct({{1 << 24}, {0, 5, 6}, {8}})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
 
 int main(int argc, char** argv) {
     std::locale::global(std::locale("C.UTF-8"));

@@ -5,12 +5,14 @@
 #include "app/LineVerdicts.h"
 
 #include "app/Lessons.h"
+#include "app/LineVerdictsModel.h"
 #include "app/TextFile.h"
 #include "tests/app/AppTest.h"
 #include "varnel/settings/QStringConversion.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPoint>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,7 +40,7 @@ private slots:
             got.append(to_qstring(line));
         }
         QCOMPARE(got, lines);
-        QCOMPARE(to_qstring(join_lines(split.lines, split)), text);
+        QCOMPARE(to_qstring(join_lines(split)), text);
     }
 
     void lines_get_verdicts_and_counts_data() {
@@ -101,6 +103,28 @@ private slots:
         // A cancelled run gives nothing.
         const std::atomic<bool> cancelled = true;
         QVERIFY(judge_lines(text.lines, replacer, {}, &cancelled).lines.empty());
+    }
+
+    // A line of megabytes is shown, matches and all, as far as any screen is wide; it is edited
+    // whole.
+    void a_long_line_is_shown_in_part() {
+        std::wstring line(10000, L'a');
+        line[100] = L'1';
+        line[5000] = L'2';
+        LineVerdictsModel model;
+        model.set_text(split_lines(line));
+        const Replacer replacer(L"[0-9]", L"#", Language::ECMAScript);
+        model.show_verdicts(judge_lines(model.text().lines, replacer, {}));
+        const auto data = [&](int column, int role) { return model.index(0, column).data(role); };
+        const QString shown = data(LineVerdictsModel::line_column, Qt::DisplayRole).toString();
+        QVERIFY(shown.size() < 5000 && shown.size() > 2000);
+        QCOMPARE(shown, to_qstring(line).left(shown.size()));
+        QCOMPARE(data(LineVerdictsModel::line_column, Qt::EditRole).toString(), to_qstring(line));
+        QCOMPARE(data(LineVerdictsModel::becomes_column, Qt::DisplayRole).toString().size(),
+                 shown.size());
+        QCOMPARE(data(LineVerdictsModel::line_column, LineVerdictsModel::highlight_role)
+                     .value<QList<QPoint>>(),
+                 QList<QPoint>{QPoint(100, 101)});
     }
 
     void lessons_are_the_learners_examples() {

@@ -11,12 +11,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPoint>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
-#include <QTreeView>
 
 using namespace varnel;
 
@@ -199,13 +202,47 @@ private slots:
         QVERIFY(!preview_action("Copy Rewritten")->isEnabled());
     }
 
+    // Save and Copy of a long text rewrite it in the background, each from the text and verdicts
+    // shown when asked: a rule made again while saving does not reach the file.
+    void a_long_text_is_saved_and_copied_whole() {
+        ui->make("2008-05-31", "31/05/2008");
+        open_preview();
+        const QString lines = QStringLiteral("2008-05-31 released\r\nno date\r\nnor here \u00e9");
+        const QString text = (lines + "\r\n").repeated((1 << 20) / static_cast<int>(lines.size()));
+        paste(text + lines);
+        auto* busy = preview->findChild<QWidget*>("busy_status");
+        QTRY_VERIFY_WITH_TIMEOUT(!busy->isVisible(), 60000);
+        const auto rewritten = [&](const char* date) {
+            return QString(text + lines).replace("2008-05-31", date);
+        };
+        const QTemporaryDir folder;
+        const QString path = folder.filePath("rewritten.txt");
+        const QString format = WindowUnderTest::text(*ui->format_box);
+        preview->save_to(path);
+        QVERIFY(busy->isVisible());
+        ui->search_for_box->clear();
+        ui->replace_with_box->clear();
+        ui->make("2008-05-31", "05/31/2008");
+        QTRY_VERIFY_WITH_TIMEOUT(WindowUnderTest::text(*ui->format_box) != format, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(preview->statusBar()->currentMessage().startsWith("Saved"), 60000);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), rewritten("31/05/2008").toUtf8());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !busy->isVisible() && preview_action("Copy Rewritten")->isEnabled(), 60000);
+        preview_action("Copy Rewritten")->trigger();
+        QVERIFY(busy->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!busy->isVisible(), 60000);
+        QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), rewritten("05/31/2008").toUtf8());
+    }
+
 private:
     void open_preview() {
         ui->menu_entry("Tools", "Try on Text")->trigger();
         preview = ui->window.findChild<PreviewWindow*>("preview_window");
         QVERIFY(preview != nullptr && preview->isVisible());
         QTRY_COMPARE(QApplication::activeWindow(), preview);
-        lines = preview->findChild<QTreeView*>("lines_view");
+        lines = preview->findChild<QTableView*>("lines_view");
         examples = preview->findChild<QTreeWidget*>("examples_list");
         counts_label = preview->findChild<QLabel*>("counts_label");
     }
@@ -248,7 +285,7 @@ private:
     std::unique_ptr<ScopedConfigHome> config;
     std::unique_ptr<WindowUnderTest> ui;
     PreviewWindow* preview = nullptr;
-    QTreeView* lines = nullptr;
+    QTableView* lines = nullptr;
     QTreeWidget* examples = nullptr;
     QLabel* counts_label = nullptr;
 };
