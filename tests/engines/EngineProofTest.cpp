@@ -24,8 +24,8 @@ const Language engine_languages[] = {Language::JavaScript, Language::PCRE, Langu
 // another text than the engine, or refuses what the engine ran.
 std::size_t runner_disagreements(Language language, const std::vector<EngineJob>& jobs,
                                  const std::vector<std::optional<std::wstring>>& results) {
-    if (language != Language::PosixERE) {
-        return 0; // not read by the runner yet
+    if (not_runnable(language)) {
+        return 0;
     }
     std::size_t disagreements = 0;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
@@ -126,5 +126,48 @@ TEST(EngineProofTest, runner_reads_posix_ere_as_sed_does) {
             Replacer(refused, L"", Language::PosixERE).error().value_or(ReplaceOutcome{}).status,
             ReplaceOutcome::Status::InvalidRegex)
             << printable(refused);
+    }
+}
+
+// The subtle points of each Perl-like language the runner reads, run by its engine as "copy as
+// code" prints it; and regexes and formats its engine refuses (an engine fails a whole script on
+// those, so they are not run here), which the runner refuses too.
+TEST(EngineProofTest, runner_reads_perl_like_languages_as_their_engines_do) {
+    const struct {
+        Language language;
+        std::vector<EngineJob> jobs;
+        std::vector<std::pair<std::wstring, std::wstring>> refused;
+    } tables[] = {
+        {Language::JavaScript,
+         {
+             {L"(\\d+)|\\w+", L"<$1>", L"ab 12 \u0663\u0664 \u00e9"},
+             {L"\\s+", L"_", L"a\u00a0b\ufeffc\u2028d\u0085e"},
+             {L"\\bx|y\\B", L"#", L"x \u00e9x yy"},
+             {L".+$", L"[$&]", L"ab\ncd\n"},
+             {L"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)", L"$11|$12|$0|$01|$99|$$", L"abcdefghijk"},
+             {L"(a)", L"$12 $2 $<a>", L"a"},
+             {L"(?<first>\\w)(?<rest>\\w*)", L"$<rest>$<first>$<none>", L"word"},
+             {L"(?:(a)|b)\\1\\k<n>(?<n>c)?", L"[$&]", L"aac bc"},
+             {L"(?<=\\$)\\d+(?!\\.)", L"N", L"$12 $3. 4"},
+             {L"\\p{Lu}\\P{L}\\p{Script=Greek}", L"_", L"A1\u03b1 B2c"},
+             {L"\\u{1F600}|\\u00e9|\\x41|\\cJ|\\0", L"_", L"\xD83D\xDE00\u00e9A\n"},
+             {L"[[:alpha:]", L"_", L"a:]b"},
+         },
+         {{L"\\q", L""},
+          {L"[[:alpha:]]", L""},
+          {L"a**", L""},
+          {L"(a)\\2", L""},
+          {L"a{,2}", L""},
+          {L"\\p{Foo=x}", L""}}},
+    };
+    for (const auto& table : tables) {
+        const auto results = run_on_real_engine(table.language, table.jobs);
+        ASSERT_EQ(results.size(), table.jobs.size()) << real_engine_errors();
+        EXPECT_EQ(runner_disagreements(table.language, table.jobs, results), 0u);
+        for (const auto& [regex, format] : table.refused) {
+            const auto error = Replacer(regex, format, table.language).error();
+            EXPECT_TRUE(error && error->status != ReplaceOutcome::Status::NotRunnable)
+                << printable(regex) << " / " << printable(format);
+        }
     }
 }

@@ -9,4 +9,13 @@ void append_format_text(std::vector<FormatPiece>& pieces, wchar_t c) {
     pieces.back().text += c;
 }
 
+std::optional<unsigned> RegexGroups::number_of(const std::wstring& name) const {
+    for (const auto& [group_name, number] : names) {
+        if (group_name == name) {
+            return number;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace varnel

@@ -6,6 +6,7 @@
 #include "varnel/languages/ECMAScriptSyntax.h"
 #include "varnel/languages/JavaScriptFormatting.h"
 #include "varnel/languages/JavaScriptLanguage.h"
+#include "varnel/languages/JavaScriptSyntax.h"
 #include "varnel/languages/PcreFormatting.h"
 #include "varnel/languages/PcreLanguage.h"
 #include "varnel/languages/PosixEreFormatting.h"
@@ -31,7 +32,7 @@ bool is_valid_language(Language language) {
 LanguageFactory::LanguageFactory() {
     add<VisualStudioLanguage, VisualStudioFormatting, VisualStudioSyntax>(Language::VisualStudio);
     add<ECMAScriptLanguage, ECMAScriptFormatting, ECMAScriptSyntax>(Language::ECMAScript);
-    add<JavaScriptLanguage, JavaScriptFormatting, RefusingSyntax>(Language::JavaScript);
+    add<JavaScriptLanguage, JavaScriptFormatting, JavaScriptSyntax>(Language::JavaScript);
     add<PcreLanguage, PcreFormatting, RefusingSyntax>(Language::PCRE);
     add<PythonLanguage, PythonFormatting, RefusingSyntax>(Language::Python);
     add<PosixEreLanguage, PosixEreFormatting, PosixEreSyntax>(Language::PosixERE);

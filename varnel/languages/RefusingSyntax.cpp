@@ -8,11 +8,12 @@ std::optional<RegexError> RefusingSyntax::read_regex(const std::wstring& /*regex
                       0};
 }
 
-std::vector<FormatPiece> RefusingSyntax::read_format(const std::wstring& format) const {
+FormatRead RefusingSyntax::read_format(const std::wstring& format,
+                                       const RegexGroups& /*groups*/) const {
     if (format.empty()) {
-        return {};
+        return std::vector<FormatPiece>{};
     }
-    return {{FormatPiece::Text, format, 0, 0}};
+    return std::vector<FormatPiece>{{FormatPiece::Text, format, 0, 0}};
 }
 
 } // namespace varnel

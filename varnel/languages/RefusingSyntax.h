@@ -11,7 +11,7 @@ public:
     std::optional<RegexError> read_regex(const std::wstring& regex,
                                          IRegexBuilder& builder) const override;
     // The whole format as text.
-    std::vector<FormatPiece> read_format(const std::wstring& format) const override;
+    FormatRead read_format(const std::wstring& format, const RegexGroups& groups) const override;
     bool runnable() const override { return false; }
 };
 

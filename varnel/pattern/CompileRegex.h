@@ -13,7 +13,7 @@ namespace varnel {
 
 struct CompiledRegex {
     std::shared_ptr<const IRegexMatcher> matcher;
-    unsigned groups; // capturing groups
+    RegexGroups groups; // capturing groups
 };
 
 struct RegexProblem {

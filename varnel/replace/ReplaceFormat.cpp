@@ -4,8 +4,7 @@
 
 namespace varnel {
 
-ReplaceFormat::ReplaceFormat(const std::wstring& format, const IRegexSyntax& syntax)
-    : pieces(syntax.read_format(format)) {}
+ReplaceFormat::ReplaceFormat(std::vector<FormatPiece> pieces) : pieces(std::move(pieces)) {}
 
 std::optional<ReplaceFormat::MissingGroup> ReplaceFormat::missing_group(unsigned groups) const {
     for (const FormatPiece& piece : pieces) {

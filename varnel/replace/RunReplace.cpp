@@ -50,8 +50,7 @@ const std::u16string& units_of(const std::wstring& text) {
 } // namespace
 
 Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language,
-                   Texts texts)
-    : format(std::make_shared<const ReplaceFormat>(format, syntax_of(language))) {
+                   Texts texts) {
     DBC_PRECONDITION(code_units(regex) && code_units(format));
     if (const std::optional<std::wstring> reason = not_runnable(language)) {
         failure = problem(Status::NotRunnable, *reason);
@@ -66,7 +65,14 @@ Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Langua
     }
     CompiledRegex& regex_compiled = std::get<CompiledRegex>(compiled);
     matcher = std::move(regex_compiled.matcher);
-    const unsigned groups = regex_compiled.groups;
+    FormatRead read = syntax_of(language).read_format(format, regex_compiled.groups);
+    if (const auto* error = std::get_if<RegexError>(&read)) {
+        failure = problem(Status::InvalidFormat, error->message, error->offset);
+        return;
+    }
+    this->format =
+        std::make_shared<const ReplaceFormat>(std::get<std::vector<FormatPiece>>(std::move(read)));
+    const unsigned groups = regex_compiled.groups.count;
     if (const auto missing = this->format->missing_group(groups)) {
         failure = problem(Status::InvalidFormat, missing_group_message(missing->number, groups),
                           missing->offset);
