@@ -14,6 +14,7 @@
 #include "varnel/languages/PosixEreSyntax.h"
 #include "varnel/languages/PythonFormatting.h"
 #include "varnel/languages/PythonLanguage.h"
+#include "varnel/languages/PythonSyntax.h"
 #include "varnel/languages/RefusingSyntax.h"
 #include "varnel/languages/VisualStudioFormatting.h"
 #include "varnel/languages/VisualStudioLanguage.h"
@@ -34,7 +35,7 @@ LanguageFactory::LanguageFactory() {
     add<ECMAScriptLanguage, ECMAScriptFormatting, ECMAScriptSyntax>(Language::ECMAScript);
     add<JavaScriptLanguage, JavaScriptFormatting, JavaScriptSyntax>(Language::JavaScript);
     add<PcreLanguage, PcreFormatting, RefusingSyntax>(Language::PCRE);
-    add<PythonLanguage, PythonFormatting, RefusingSyntax>(Language::Python);
+    add<PythonLanguage, PythonFormatting, PythonSyntax>(Language::Python);
     add<PosixEreLanguage, PosixEreFormatting, PosixEreSyntax>(Language::PosixERE);
 }
 
