@@ -212,22 +212,26 @@ TEST(TranslationTest, whole_characters) {
 TEST(TranslationTest, perl_like_languages_where_they_part) {
     const auto javascript = Language::JavaScript;
     const auto python = Language::Python;
+    const auto pcre = Language::PCRE;
     const struct : Case {
         Language language;
     } cases[] = {
         {{L"\\d+", L"1\u06632", L"<1>\u0663<2>"}, javascript},
         {{L"\\d+", L"1\u06632", L"<1\u06632>"}, python},
+        {{L"\\d+", L"1\u06632", L"<1>\u0663<2>"}, pcre},
         {{L"\\w+", L"\u00e9_1\u00b2", L"\u00e9<_1>\u00b2"}, javascript},
         {{L"\\w+", L"\u00e9_1\u00b2", L"<\u00e9_1\u00b2>"}, python},
         {{L"\\b.", L"\u00e9a", L"\u00e9<a>"}, javascript},
         {{L"\\b.", L"\u00e9a", L"<\u00e9>a"}, python},
         {{L"\\s", L"\ufeff\u001c", L"<\ufeff>\u001c"}, javascript},
         {{L"\\s", L"\ufeff\u001c", L"\ufeff<\u001c>"}, python},
+        {{L"\\s|[[:alpha:]]", L"\u0085\u00e9\va", L"\u0085\u00e9<\v><a>"}, pcre},
         {{L".", L"\r\u2028", L"no match"}, javascript},
         {{L".", L"\r\u2028", L"<\r><\u2028>"}, python},
         {{L"a$", L"a\n", L"no match"}, javascript},
         {{L"a$", L"a\n", L"<a>\n"}, python},
         {{L"a\\Z", L"a\n", L"no match"}, python},
+        {{L"a$|c\\z", L"c\na\n", L"c\n<a>\n"}, pcre},
         {{L"a{,2}", L"a", L"error: { must be followed by a number"}, javascript},
         {{L"a{,2}", L"aaa", L"<aa><a><>"}, python},
         {{L"\\q", L"q", L"error: \\q is not supported"}, python},

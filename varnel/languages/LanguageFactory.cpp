@@ -9,6 +9,7 @@
 #include "varnel/languages/JavaScriptSyntax.h"
 #include "varnel/languages/PcreFormatting.h"
 #include "varnel/languages/PcreLanguage.h"
+#include "varnel/languages/PcreSyntax.h"
 #include "varnel/languages/PosixEreFormatting.h"
 #include "varnel/languages/PosixEreLanguage.h"
 #include "varnel/languages/PosixEreSyntax.h"
@@ -34,7 +35,7 @@ LanguageFactory::LanguageFactory() {
     add<VisualStudioLanguage, VisualStudioFormatting, VisualStudioSyntax>(Language::VisualStudio);
     add<ECMAScriptLanguage, ECMAScriptFormatting, ECMAScriptSyntax>(Language::ECMAScript);
     add<JavaScriptLanguage, JavaScriptFormatting, JavaScriptSyntax>(Language::JavaScript);
-    add<PcreLanguage, PcreFormatting, RefusingSyntax>(Language::PCRE);
+    add<PcreLanguage, PcreFormatting, PcreSyntax>(Language::PCRE);
     add<PythonLanguage, PythonFormatting, PythonSyntax>(Language::Python);
     add<PosixEreLanguage, PosixEreFormatting, PosixEreSyntax>(Language::PosixERE);
 }
