@@ -8,18 +8,16 @@ namespace varnel {
 
 std::optional<RegexError> ECMAScriptSyntax::read_regex(const std::wstring& regex,
                                                        IRegexBuilder& builder) const {
-    static const PerlFlavour flavour{
-        .dialect = PerlFlavour::Dialect::ECMAScript,
-        .classes = std::nullopt,
-        .posix_classes = PerlFlavour::PosixClasses::Locale,
-        // Everything but the line terminators.
-        .dot = CharSet{true, ranges_set({{'\n', '\n'}, {'\r', '\r'}, {0x2028, 0x2029}}).items},
-        .dollar = IRegexBuilder::Assertion::TextEnd,
-        .literal_bracket_first = false,
-        .stacked_quantifiers = true,
-        .literal_brace = false,
-        .open_minimum = false,
-        .possessive = false};
+    static const PerlFlavour flavour{.dialect = PerlFlavour::Dialect::ECMAScript,
+                                     .classes = std::nullopt,
+                                     .posix_classes = PerlFlavour::PosixClasses::Locale,
+                                     .dot = not_line_terminator(),
+                                     .dollar = IRegexBuilder::Assertion::TextEnd,
+                                     .literal_bracket_first = false,
+                                     .stacked_quantifiers = true,
+                                     .literal_brace = false,
+                                     .open_minimum = false,
+                                     .possessive = false};
     return read_perl_family_regex(regex, flavour, builder);
 }
 
@@ -41,13 +39,8 @@ FormatRead ECMAScriptSyntax::read_format(const std::wstring& format,
                 number = number * 10 + static_cast<unsigned>(format[i++] - L'0');
             }
             pieces.push_back({FormatPiece::Group, {}, number, begin});
-        } else if (next == L'&' || next == L'`' || next == L'\'') {
-            pieces.push_back({next == L'&'   ? FormatPiece::Group
-                              : next == L'`' ? FormatPiece::Before
-                                             : FormatPiece::After,
-                              {},
-                              0,
-                              begin});
+        } else if (const std::optional<FormatPiece> piece = match_piece(next, begin)) {
+            pieces.push_back(*piece);
             i += 2;
         } else {
             append_format_text(pieces, format[i++]);

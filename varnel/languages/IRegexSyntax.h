@@ -55,9 +55,6 @@ public:
     // The format string's pieces, in order, adjacent text joined, for a regex with groups. A
     // reference to a group beyond them is left for the runner to refuse.
     virtual FormatRead read_format(const std::wstring& format, const RegexGroups& groups) const = 0;
-    // False for a language whose regexes the runner cannot read yet: it then says so rather than
-    // call a valid regex invalid.
-    virtual bool runnable() const { return true; }
 
     virtual ~IRegexSyntax() = default;
 };

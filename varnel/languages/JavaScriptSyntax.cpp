@@ -10,25 +10,14 @@ std::optional<RegexError> JavaScriptSyntax::read_regex(const std::wstring& regex
                                                        IRegexBuilder& builder) const {
     static const PerlFlavour flavour{
         .dialect = PerlFlavour::Dialect::JavaScript,
-        .classes = PerlFlavour::Classes{.digit = ranges_set({{'0', '9'}}),
-                                        .space = ranges_set({{'\t', '\r'},
-                                                             {' ', ' '},
-                                                             {0xA0, 0xA0},
-                                                             {0x1680, 0x1680},
-                                                             {0x2000, 0x200A},
-                                                             {0x2028, 0x2029},
-                                                             {0x202F, 0x202F},
-                                                             {0x205F, 0x205F},
-                                                             {0x3000, 0x3000},
-                                                             {0xFEFF, 0xFEFF}}),
-                                        .word = ranges_set(
-                                            {{'0', '9'}, {'A', 'Z'}, {'_', '_'}, {'a', 'z'}})},
-        .posix_classes = PerlFlavour::PosixClasses::None,
-        // Everything but the line terminators.
-        .dot = CharSet{true, ranges_set({{'\n', '\n'}, {'\r', '\r'}, {0x2028, 0x2029}}).items},
+        .classes =
+            PerlFlavour::Classes{.digit = ranges_set({{'0', '9'}}),
+                                 .space = with_unicode_spaces({{'\t', '\r'}, {0xFEFF, 0xFEFF}}),
+                                 .word =
+                                     ranges_set({{'0', '9'}, {'A', 'Z'}, {'_', '_'}, {'a', 'z'}})},
+        .dot = not_line_terminator(),
         .dollar = IRegexBuilder::Assertion::TextEnd,
         .literal_bracket_first = false,
-        .stacked_quantifiers = false,
         .literal_brace = false,
         .open_minimum = false,
         .possessive = false};
@@ -58,13 +47,8 @@ FormatRead JavaScriptSyntax::read_format(const std::wstring& format,
         } else if (is_ascii_digit(next) && group(one)) {
             pieces.push_back({FormatPiece::Group, {}, one, begin});
             i += 2;
-        } else if (next == L'&' || next == L'`' || next == L'\'') {
-            pieces.push_back({next == L'&'   ? FormatPiece::Group
-                              : next == L'`' ? FormatPiece::Before
-                                             : FormatPiece::After,
-                              {},
-                              0,
-                              begin});
+        } else if (const std::optional<FormatPiece> piece = match_piece(next, begin)) {
+            pieces.push_back(*piece);
             i += 2;
         } else if (close != std::wstring::npos) {
             // A name no group has stands for nothing.

@@ -16,7 +16,6 @@
 #include "varnel/languages/PythonFormatting.h"
 #include "varnel/languages/PythonLanguage.h"
 #include "varnel/languages/PythonSyntax.h"
-#include "varnel/languages/RefusingSyntax.h"
 #include "varnel/languages/VisualStudioFormatting.h"
 #include "varnel/languages/VisualStudioLanguage.h"
 #include "varnel/languages/VisualStudioSyntax.h"

@@ -57,14 +57,7 @@ std::optional<RegexError> PcreSyntax::read_regex(const std::wstring& regex,
                                         .space = ranges_set({{'\t', '\r'}, {' ', ' '}}),
                                         .word = ranges_set(
                                             {{'0', '9'}, {'A', 'Z'}, {'_', '_'}, {'a', 'z'}})},
-        .posix_classes = PerlFlavour::PosixClasses::Ascii,
-        .dot = CharSet{true, ranges_set({{'\n', '\n'}}).items},
-        .dollar = IRegexBuilder::Assertion::TextEndOrFinalLineFeed,
-        .literal_bracket_first = true,
-        .stacked_quantifiers = false,
-        .literal_brace = true,
-        .open_minimum = true,
-        .possessive = true};
+        .posix_classes = PerlFlavour::PosixClasses::Ascii};
     return read_perl_family_regex(regex, flavour, builder);
 }
 
@@ -79,13 +72,8 @@ FormatRead PcreSyntax::read_format(const std::wstring& format, const RegexGroups
             std::size_t end = i + (braced ? 1 : 0);
             const std::size_t digits = end;
             const unsigned long number = read_digits(format, end, 10, 8);
-            if (next == L'&' || next == L'`' || next == L'\'') {
-                pieces.push_back({next == L'&'   ? FormatPiece::Group
-                                  : next == L'`' ? FormatPiece::Before
-                                                 : FormatPiece::After,
-                                  {},
-                                  0,
-                                  begin});
+            if (const std::optional<FormatPiece> piece = match_piece(next, begin)) {
+                pieces.push_back(*piece);
                 ++i;
             } else if (end > digits && number != 0 &&
                        (!braced || format.compare(end, 1, L"}") == 0)) {

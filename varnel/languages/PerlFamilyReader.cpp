@@ -20,7 +20,17 @@ using Step = std::optional<RegexError>;
 constexpr char32_t last_code_point = 0x10FFFF;
 
 struct Escape {
-    enum Kind { Unit, Set, LocaleSet, Anchor, Boundary, BackReference, NamedReference, Quote };
+    enum Kind {
+        Unit,
+        Set,
+        LocaleSet,
+        Anchor,
+        Boundary,
+        BackReference,
+        NamedReference,
+        QuoteStart,
+        QuoteEnd
+    };
     Kind kind;
     char32_t unit = 0;     // Unit
     CharSet set;           // Set; LocaleSet: one class item
@@ -369,7 +379,7 @@ std::variant<Escape, RegexError> Reader::read_digits_escape(bool in_bracket, std
         break;
     case Dialect::Python:
         if (regex[i] == L'0' || octal_three) {
-            const unsigned value = octal(regex[i] == L'0' ? 3 : 3);
+            const unsigned value = octal(3);
             if (value > 0377) {
                 return RegexError{L"an octal escape must be at most \\377", begin};
             }
@@ -662,12 +672,12 @@ std::variant<Escape, RegexError> Reader::read_letter_escape(wchar_t c, bool in_b
         break;
     case L'Q':
         if (perl && !in_bracket) {
-            return Escape{Escape::Quote, 0, {}, {}, false, 0, {}};
+            return Escape{Escape::QuoteStart, 0, {}, {}, false, 0, {}};
         }
         break;
     case L'E':
         if (perl && !in_bracket) {
-            return Escape{Escape::Quote, 0, {}, {}, true, 0, {}};
+            return Escape{Escape::QuoteEnd, 0, {}, {}, false, 0, {}};
         }
         break;
     default:
@@ -750,8 +760,10 @@ Step Reader::read_escape_outside() {
         return back_reference(escape.number, begin);
     case Escape::NamedReference:
         return named_reference(escape.name, begin);
-    case Escape::Quote:
-        quoting = !escape.boundary; // a "\E" that ends nothing is nothing
+    case Escape::QuoteStart:
+        quoting = true;
+        break;
+    case Escape::QuoteEnd: // one that ends nothing is nothing
         break;
     }
     return std::nullopt;
@@ -939,6 +951,24 @@ CharSet ranges_set(std::initializer_list<std::pair<char32_t, char32_t>> ranges) 
         set.items.push_back(Item::range(first, last));
     }
     return set;
+}
+
+CharSet with_unicode_spaces(std::initializer_list<std::pair<char32_t, char32_t>> ranges) {
+    CharSet set = ranges_set(ranges);
+    const CharSet spaces = ranges_set({{' ', ' '},
+                                       {0xA0, 0xA0},
+                                       {0x1680, 0x1680},
+                                       {0x2000, 0x200A},
+                                       {0x2028, 0x2029},
+                                       {0x202F, 0x202F},
+                                       {0x205F, 0x205F},
+                                       {0x3000, 0x3000}});
+    set.items.insert(set.items.end(), spaces.items.begin(), spaces.items.end());
+    return set;
+}
+
+CharSet not_line_terminator() {
+    return CharSet{true, ranges_set({{'\n', '\n'}, {'\r', '\r'}, {0x2028, 0x2029}}).items};
 }
 
 std::optional<RegexError> read_perl_family_regex(const std::wstring& regex,

@@ -25,19 +25,20 @@ struct PerlFlavour {
     Dialect dialect;
     // None: \d, \s and \w are the locale's classes.
     std::optional<Classes> classes;
-    PosixClasses posix_classes;
-    CharSet dot;
-    IRegexBuilder::Assertion dollar;
+    PosixClasses posix_classes = PosixClasses::None;
+    // The rest as Perl has it, which the others part from here and there.
+    CharSet dot = {true, {CharSet::Item::range(U'\n', U'\n')}};
+    IRegexBuilder::Assertion dollar = IRegexBuilder::Assertion::TextEndOrFinalLineFeed;
     // "]" right after "[" or "[^" stands for itself.
-    bool literal_bracket_first;
+    bool literal_bracket_first = true;
     // A quantifier after a quantifier repeats the repetition rather than being an error.
-    bool stacked_quantifiers;
+    bool stacked_quantifiers = false;
     // A "{" that begins no repetition stands for itself rather than being an error.
-    bool literal_brace;
+    bool literal_brace = true;
     // "{,n}" repeats at most n times.
-    bool open_minimum;
+    bool open_minimum = true;
     // "a*+" never gives back what it took.
-    bool possessive;
+    bool possessive = true;
 };
 
 // Reads regex into builder as flavour reads it.
@@ -47,5 +48,12 @@ struct PerlFlavour {
 
 // The set of the code points of the ranges, first to last.
 CharSet ranges_set(std::initializer_list<std::pair<char32_t, char32_t>> ranges);
+
+// The ranges, and the white space beyond them that JavaScript and Python agree on: Unicode's space
+// separators, the line and the paragraph separator.
+CharSet with_unicode_spaces(std::initializer_list<std::pair<char32_t, char32_t>> ranges);
+
+// Everything but the line terminators of JavaScript, which its "." does not match.
+CharSet not_line_terminator();
 
 } // namespace varnel

@@ -45,29 +45,11 @@ std::optional<RegexError> PythonSyntax::read_regex(const std::wstring& regex,
                                                    IRegexBuilder& builder) const {
     static const PerlFlavour flavour{
         .dialect = PerlFlavour::Dialect::Python,
-        .classes =
-            PerlFlavour::Classes{.digit = CharSet{false, {CharSet::Item::of_property("Nd", false)}},
-                                 // What str.isspace() calls white space.
-                                 .space = ranges_set({{'\t', '\r'},
-                                                      {0x1C, ' '},
-                                                      {0x85, 0x85},
-                                                      {0xA0, 0xA0},
-                                                      {0x1680, 0x1680},
-                                                      {0x2000, 0x200A},
-                                                      {0x2028, 0x2029},
-                                                      {0x202F, 0x202F},
-                                                      {0x205F, 0x205F},
-                                                      {0x3000, 0x3000}}),
-                                 .word =
-                                     CharSet{false, {CharSet::Item::of_property("Xwd", false)}}},
-        .posix_classes = PerlFlavour::PosixClasses::None,
-        .dot = CharSet{true, ranges_set({{'\n', '\n'}}).items},
-        .dollar = IRegexBuilder::Assertion::TextEndOrFinalLineFeed,
-        .literal_bracket_first = true,
-        .stacked_quantifiers = false,
-        .literal_brace = true,
-        .open_minimum = true,
-        .possessive = true};
+        .classes = PerlFlavour::Classes{
+            .digit = CharSet{false, {CharSet::Item::of_property("Nd", false)}},
+            // What str.isspace() calls white space.
+            .space = with_unicode_spaces({{'\t', '\r'}, {0x1C, 0x1F}, {0x85, 0x85}}),
+            .word = CharSet{false, {CharSet::Item::of_property("Xwd", false)}}}};
     return read_perl_family_regex(regex, flavour, builder);
 }
 

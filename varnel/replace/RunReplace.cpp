@@ -52,10 +52,6 @@ const std::u16string& units_of(const std::wstring& text) {
 Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language,
                    Texts texts) {
     DBC_PRECONDITION(code_units(regex) && code_units(format));
-    if (const std::optional<std::wstring> reason = not_runnable(language)) {
-        failure = problem(Status::NotRunnable, *reason);
-        return;
-    }
     auto compiled = compile_regex(regex, syntax_of(language), texts == Texts::AnyLength);
     if (const auto* problem_found = std::get_if<RegexProblem>(&compiled)) {
         failure = problem(problem_found->kind == RegexProblem::Kind::Invalid ? Status::InvalidRegex
@@ -145,14 +141,6 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
 ReplaceOutcome run_replace(const std::wstring& regex, const std::wstring& format,
                            const std::wstring& text, Language language) {
     return Replacer(regex, format, language).replace_first(text);
-}
-
-std::optional<std::wstring> not_runnable(Language language) {
-    if (syntax_of(language).runnable()) {
-        return std::nullopt;
-    }
-    return L"Varnel cannot run " + std::wstring(names_of(language)->caption) +
-           L" rules yet: Language, Copy as Code gives a line that runs this one where it goes";
 }
 
 } // namespace varnel

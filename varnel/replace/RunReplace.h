@@ -20,7 +20,7 @@ class IRegexMatcher;
 class ReplaceFormat;
 
 struct ReplaceOutcome {
-    enum class Status { Replaced, NoMatch, InvalidRegex, InvalidFormat, TooComplex, NotRunnable };
+    enum class Status { Replaced, NoMatch, InvalidRegex, InvalidFormat, TooComplex };
     Status status;
     std::wstring text; // Replaced: the whole input with the match(es) replaced; NoMatch: the input
     std::size_t matches = 0; // how many matches were replaced
@@ -76,9 +76,6 @@ private:
 };
 
 // Compiles and runs once on the first match: what the window's live check calls.
-// Why the runner cannot run rules of the language yet, when it cannot; NotRunnable's message.
-std::optional<std::wstring> not_runnable(Language language);
-
 ReplaceOutcome run_replace(const std::wstring& regex, const std::wstring& format,
                            const std::wstring& text, Language language);
 
