@@ -17,7 +17,8 @@ std::optional<RegexError> ECMAScriptSyntax::read_regex(const std::wstring& regex
                                      .stacked_quantifiers = true,
                                      .literal_brace = false,
                                      .open_minimum = false,
-                                     .possessive = false};
+                                     .possessive = false,
+                                     .repeatable_lookaround = false};
     return read_perl_family_regex(regex, flavour, builder);
 }
 

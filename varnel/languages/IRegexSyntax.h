@@ -56,6 +56,13 @@ public:
     // reference to a group beyond them is left for the runner to refuse.
     virtual FormatRead read_format(const std::wstring& format, const RegexGroups& groups) const = 0;
 
+    // Where a replace-all searches on after an empty match.
+    enum class AfterEmptyMatch {
+        NonEmptyHere, // from the same place, for a match that is not empty there
+        NextCharacter // from the next character on
+    };
+    virtual AfterEmptyMatch after_empty_match() const { return AfterEmptyMatch::NonEmptyHere; }
+
     virtual ~IRegexSyntax() = default;
 };
 

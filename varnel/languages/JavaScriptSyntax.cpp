@@ -20,7 +20,8 @@ std::optional<RegexError> JavaScriptSyntax::read_regex(const std::wstring& regex
         .literal_bracket_first = false,
         .literal_brace = false,
         .open_minimum = false,
-        .possessive = false};
+        .possessive = false,
+        .repeatable_lookaround = false};
     return read_perl_family_regex(regex, flavour, builder);
 }
 

@@ -174,6 +174,8 @@ private:
     std::vector<std::wstring> all_groups;
     bool after_quantifier = false;
     bool quoting = false; // between \Q and \E
+    // Where the lookarounds begin that a group holds, for a quantifier to repeat.
+    std::vector<std::size_t> wrapped;
 };
 
 Step Reader::read() && {
@@ -210,6 +212,12 @@ Step Reader::read() && {
                 return RegexError{L"unmatched )", begin};
             }
             builder.close_group(begin);
+            if (const auto wrapper = builder.innermost_group();
+                wrapper && wrapper->kind == Group::NonCapturing && !wrapped.empty() &&
+                wrapper->offset == wrapped.back()) {
+                builder.close_group(begin);
+                wrapped.pop_back();
+            }
             ++i;
             break;
         case L'[':
@@ -479,7 +487,9 @@ std::variant<Escape, RegexError> Reader::read_letter_escape(wchar_t c, bool in_b
         }
         break;
     case L'N':
-        if (perl && !at(L'{')) {
+        // "\N{2}" repeats \N.
+        if (perl && (!at(L'{') || (i + 1 < regex.size() &&
+                                   (is_ascii_digit(regex[i + 1]) || regex[i + 1] == L',')))) {
             return Escape::of_set(ranges_set({{'\n', '\n'}}), true);
         }
         if (perl) {
@@ -754,6 +764,13 @@ Step Reader::read_escape_outside() {
         builder.assertion(escape.anchor, begin);
         break;
     case Escape::Boundary:
+        if (!escape.boundary && dialect(Dialect::Python)) {
+            // Python's \B does not match in an empty text.
+            builder.open_group(Group::NegativeLookahead, begin);
+            builder.assertion(Assertion::TextStart, begin);
+            builder.assertion(Assertion::TextEnd, begin);
+            builder.close_group(begin);
+        }
         builder.word_boundary(flavour.classes->word, escape.boundary, begin);
         break;
     case Escape::BackReference:
@@ -812,6 +829,12 @@ Step Reader::read_group() {
     };
     for (const Opening& opening : openings) {
         if (opening.allowed && rest.substr(0, opening.text.size()) == opening.text) {
+            const bool lookaround =
+                opening.kind != Group::NonCapturing && opening.kind != Group::Atomic;
+            if (lookaround && flavour.repeatable_lookaround) {
+                builder.open_group(Group::NonCapturing, begin);
+                wrapped.push_back(begin);
+            }
             builder.open_group(opening.kind, begin);
             i += 2 + opening.text.size();
             return std::nullopt;

@@ -39,6 +39,8 @@ struct PerlFlavour {
     bool open_minimum = true;
     // "a*+" never gives back what it took.
     bool possessive = true;
+    // A quantifier may follow a lookahead or a lookbehind.
+    bool repeatable_lookaround = true;
 };
 
 // Reads regex into builder as flavour reads it.

@@ -1,5 +1,6 @@
 #include "varnel/replace/RunReplace.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 #include "varnel/languages/LanguageFactory.h"
 #include "varnel/pattern/CompileRegex.h"
@@ -50,7 +51,8 @@ const std::u16string& units_of(const std::wstring& text) {
 } // namespace
 
 Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language,
-                   Texts texts) {
+                   Texts texts)
+    : after_empty(syntax_of(language).after_empty_match()) {
     DBC_PRECONDITION(code_units(regex) && code_units(format));
     auto compiled = compile_regex(regex, syntax_of(language), texts == Texts::AnyLength);
     if (const auto* problem_found = std::get_if<RegexProblem>(&compiled)) {
@@ -104,8 +106,8 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
     std::size_t copied = 0;
     std::size_t start = 0;
     bool after_empty_match = false;
-    // As std::regex_replace goes: after an empty match, the next match may not be an empty one at
-    // the same place.
+    // As std::regex_replace goes, and most engines: after an empty match, the next match may not
+    // be an empty one at the same place; JavaScript moves on by a character instead.
     while (start <= units.size()) {
         IRegexMatcher::Found found = matcher->find(units, start, after_empty_match, spans);
         if (found.kind == IRegexMatcher::Found::TooComplex) {
@@ -130,6 +132,13 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
         }
         start = spans[1];
         after_empty_match = spans[0] == spans[1];
+        if (after_empty_match && after_empty == IRegexSyntax::AfterEmptyMatch::NextCharacter) {
+            start += start + 1 < units.size() && is_high_surrogate(units[start]) &&
+                             is_low_surrogate(units[start + 1])
+                         ? 2
+                         : 1;
+            after_empty_match = false;
+        }
     }
     if (outcome.matches == 0) {
         return {Status::NoMatch, text, 0, {}, 0};

@@ -6,6 +6,7 @@
 // it is); the format is expanded by Varnel. Every outcome, a bad regex or format included, is a
 // value.
 
+#include "varnel/languages/IRegexSyntax.h"
 #include "varnel/languages/Language.h"
 
 #include <cstddef>
@@ -73,6 +74,7 @@ private:
     std::optional<ReplaceOutcome> failure;
     std::shared_ptr<const IRegexMatcher> matcher;
     std::shared_ptr<const ReplaceFormat> format;
+    IRegexSyntax::AfterEmptyMatch after_empty = IRegexSyntax::AfterEmptyMatch::NonEmptyHere;
 };
 
 // Compiles and runs once on the first match: what the window's live check calls.
