@@ -150,6 +150,7 @@ TEST(EngineProofTest, runner_reads_perl_like_languages_as_their_engines_do) {
              {L"\\u{1F600}|\\u00e9|\\x41|\\cJ|\\0", L"_", L"\xD83D\xDE00\u00e9A\n"},
              {L"[[:alpha:]", L"_", L"a:]b"},
              {L"a*?|b", L"<$&>", L"ab\xD83D\xDE00"},
+             {L"b", L"[$`|$']", L"abab"},
          },
          {{L"\\q", L""},
           {L"[[:alpha:]]", L""},
@@ -198,6 +199,7 @@ TEST(EngineProofTest, runner_reads_perl_like_languages_as_their_engines_do) {
               L"\xD83D\xDE00\u00e9A]B2 -"},
              {L"a{x}|a(?#note)b|\\N{2}", L"_", L"a{x} ab \nab"},
              {L"(?=a)*b|(?<=a)+c", L"_", L"bac"},
+             {L"b", L"[$`|$']", L"abab"},
          },
          {{L"\\q", L""},
           {L"a**", L""},
@@ -205,6 +207,8 @@ TEST(EngineProofTest, runner_reads_perl_like_languages_as_their_engines_do) {
           {L"[[:foo:]]", L""},
           {L"(a)", L"\\U$1"},
           {L"(a)", L"$x"},
+          {L"(a)", L"$&{"},
+          {L"\\h{", L""},
           {L"a$x", L""}}},
     };
     for (const auto& table : tables) {

@@ -40,7 +40,8 @@ FormatRead ECMAScriptSyntax::read_format(const std::wstring& format,
                 number = number * 10 + static_cast<unsigned>(format[i++] - L'0');
             }
             pieces.push_back({FormatPiece::Group, {}, number, begin});
-        } else if (const std::optional<FormatPiece> piece = match_piece(next, begin)) {
+        } else if (const std::optional<FormatPiece> piece =
+                       match_piece(next, FormatPiece::Before, begin)) {
             pieces.push_back(*piece);
             i += 2;
         } else {

@@ -9,12 +9,13 @@ void append_format_text(std::vector<FormatPiece>& pieces, wchar_t c) {
     pieces.back().text += c;
 }
 
-std::optional<FormatPiece> match_piece(wchar_t after_dollar, std::size_t offset) {
+std::optional<FormatPiece> match_piece(wchar_t after_dollar, FormatPiece::Kind before,
+                                       std::size_t offset) {
     switch (after_dollar) {
     case L'&':
         return FormatPiece{FormatPiece::Group, {}, 0, offset};
     case L'`':
-        return FormatPiece{FormatPiece::Before, {}, 0, offset};
+        return FormatPiece{before, {}, 0, offset};
     case L'\'':
         return FormatPiece{FormatPiece::After, {}, 0, offset};
     default:

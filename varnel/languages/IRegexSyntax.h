@@ -24,6 +24,7 @@ struct FormatPiece {
         Text,  // text, put in as it is
         Group, // the text of group number, 0 the whole match; nothing for a group that took no part
         Before, // the text between the previous match (or the beginning) and the match
+        Prefix, // the text between the beginning and the match
         After   // the text after the match
     };
     Kind kind;

@@ -48,7 +48,8 @@ FormatRead JavaScriptSyntax::read_format(const std::wstring& format,
         } else if (is_ascii_digit(next) && group(one)) {
             pieces.push_back({FormatPiece::Group, {}, one, begin});
             i += 2;
-        } else if (const std::optional<FormatPiece> piece = match_piece(next, begin)) {
+        } else if (const std::optional<FormatPiece> piece =
+                       match_piece(next, FormatPiece::Prefix, begin)) {
             pieces.push_back(*piece);
             i += 2;
         } else if (close != std::wstring::npos) {

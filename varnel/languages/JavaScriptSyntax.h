@@ -10,8 +10,8 @@
 // open or comes later matches nothing.
 //
 // Formats: "$n" and "$nn" for groups that exist ("$12" is group 1 and a "2" when there is no group
-// 12), "$<name>", "$&", "$`", "$'" and "$$"; any other dollar stands for itself. After an empty
-// match, the next is searched from the next character on.
+// 12), "$<name>", "$&", "$`" (all the text before the match), "$'" and "$$"; any other dollar
+// stands for itself. After an empty match, the next is searched from the next character on.
 //
 // Where Varnel's runner parts from JavaScript: a lookbehind must have a fixed length (PCRE2 runs no
 // other), a group inside a repetition keeps what it took in an earlier round rather than being

@@ -72,7 +72,14 @@ FormatRead PcreSyntax::read_format(const std::wstring& format, const RegexGroups
             std::size_t end = i + (braced ? 1 : 0);
             const std::size_t digits = end;
             const unsigned long number = read_digits(format, end, 10, 8);
-            if (const std::optional<FormatPiece> piece = match_piece(next, begin)) {
+            if (const std::optional<FormatPiece> piece =
+                    match_piece(next, FormatPiece::Prefix, begin)) {
+                if (i + 1 < format.size() && (format[i + 1] == L'{' || format[i + 1] == L'[')) {
+                    return RegexError{L"Perl would read a subscript after " +
+                                          format.substr(begin, 2) + L"; write \\" +
+                                          format.substr(i + 1, 1),
+                                      begin};
+                }
                 pieces.push_back(*piece);
                 ++i;
             } else if (end > digits && number != 0 &&

@@ -9,7 +9,8 @@
 // \g{name} and (?P=name), \g{n} and \g{-n}, lookahead and lookbehind, atomic (?>...), comments;
 // lazy and possessive repetitions. A "{" that begins no repetition stands for itself.
 //
-// Formats, as the line hands them to Perl: $n and ${n}, $&, $` and $', \1 to \9, \n \t \r \f \e
+// Formats, as the line hands them to Perl: $n and ${n}, $&, $` (all the text before the match) and
+// $', \1 to \9, \n \t \r \f \e
 // \a \b, \xHH, \x{...}, octal escapes and \cX; \E ends nothing and is dropped; a backslash before
 // anything else is that character. A group the regex lacks stands for nothing.
 //

@@ -174,6 +174,8 @@ private:
     std::vector<std::wstring> all_groups;
     bool after_quantifier = false;
     bool quoting = false; // between \Q and \E
+    // Where the last escape of a letter ends: Perl refuses a "{" there.
+    std::size_t letter_escape_end = std::wstring::npos;
     // Where the lookarounds begin that a group holds, for a quantifier to repeat.
     std::vector<std::size_t> wrapped;
 };
@@ -228,6 +230,8 @@ Step Reader::read() && {
         case L'{':
             if (interval) {
                 step = read_quantifier(*interval, begin);
+            } else if (dialect(Dialect::Perl) && begin == letter_escape_end) {
+                return RegexError{L"a { after an escape of a letter must be escaped", begin};
             } else if (flavour.literal_brace) {
                 literal(c, begin);
                 ++i;
@@ -745,6 +749,9 @@ Step Reader::named_reference(const std::wstring& name, std::size_t begin) {
 Step Reader::read_escape_outside() {
     const std::size_t begin = i;
     std::variant<Escape, RegexError> read = read_escape(false);
+    if (begin + 1 < regex.size() && is_ascii_letter(regex[begin + 1])) {
+        letter_escape_end = i;
+    }
     if (const auto* error = std::get_if<RegexError>(&read)) {
         return *error;
     }

@@ -34,6 +34,9 @@ void ReplaceFormat::append(std::wstring& out, const std::wstring& text,
         case FormatPiece::Before:
             out.append(text, previous_end, spans[0] - previous_end);
             break;
+        case FormatPiece::Prefix:
+            out.append(text, 0, spans[0]);
+            break;
         case FormatPiece::After:
             out.append(text, spans[1]);
             break;
