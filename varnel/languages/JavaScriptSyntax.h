@@ -15,7 +15,9 @@
 //
 // Where Varnel's runner parts from JavaScript: a lookbehind must have a fixed length (PCRE2 runs no
 // other), a group inside a repetition keeps what it took in an earlier round rather than being
-// emptied at each, and \p{...} takes PCRE2's Unicode tables and its looser spelling of names.
+// emptied at each, a repeated group may take an optional round that matches nothing (JavaScript
+// refuses such a round and tries its alternatives), and \p{...} takes PCRE2's Unicode tables and
+// its looser spelling of names.
 
 #include "varnel/languages/IRegexSyntax.h"
 

@@ -17,7 +17,9 @@
 // Where Varnel's runner parts from Perl: a dollar that would read a Perl variable ($0, $x, ${x},
 // and in the regex $x), the case changes \U \L \u \l \F and \Q in a format, \N{...}, \G, \K, \R,
 // \X, inline flags and a letter escape that means nothing are refused; a lookbehind must have a
-// fixed length.
+// fixed length; a group captured inside a negative lookahead is forgotten once it is left (Perl
+// keeps it); and where Perl's optimiser gives up on a match its rules allow (an optional atomic
+// group inside a lookahead), the runner keeps to the rules.
 
 #include "varnel/languages/IRegexSyntax.h"
 
