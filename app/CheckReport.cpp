@@ -59,8 +59,6 @@ CheckReport check_report(const ReplaceOutcome& outcome, const CheckInput& input)
     case Status::TooComplex:
         return {CheckReport::State::error,
                 L"The regular expression is too complex to run on Search for: " + outcome.message};
-    case Status::NotRunnable:
-        return {CheckReport::State::error, outcome.message};
     }
     DBC_UNREACHABLE();
 }

@@ -604,15 +604,11 @@ void MainWindow::on_language_menu_click(Language language) {
     }
     const bool remake = !search_for_box->sample().isEmpty();
     if (!regex_box->text().empty()) {
-        // A language the runner cannot read yet gives no proof either way.
-        const bool unproven = not_runnable(previous) || not_runnable(language);
-        status_note->show_note(
-            (unproven ? QStringLiteral("The rule cannot be carried over to %1 yet: %2")
-                      : QStringLiteral("The rule cannot be written exactly in %1: %2"))
-                .arg(to_qstring(std::wstring(names_of(language)->caption)),
-                     remake ? QStringLiteral("made again from the samples.")
-                            : QStringLiteral("kept as it is.")),
-            note_time);
+        status_note->show_note(QStringLiteral("The rule cannot be written exactly in %1: %2")
+                                   .arg(to_qstring(std::wstring(names_of(language)->caption)),
+                                        remake ? QStringLiteral("made again from the samples.")
+                                               : QStringLiteral("kept as it is.")),
+                               note_time);
     }
     if (remake) {
         make_regex();

@@ -149,8 +149,7 @@ ExitStatus rewrite(const CommandLine& command, const LanguageFactory& factory, L
     }
     const Replacer replacer(pair.regex, pair.format, language);
     if (const auto& error = replacer.error()) {
-        throw CommandError(error->status == ReplaceOutcome::Status::TooComplex ||
-                                   error->status == ReplaceOutcome::Status::NotRunnable
+        throw CommandError(error->status == ReplaceOutcome::Status::TooComplex
                                ? utf16_to_utf8(error->message)
                                : invalid_regex_message(*error, pair));
     }

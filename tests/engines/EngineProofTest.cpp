@@ -1,6 +1,6 @@
 // The rules the inference writes and the named patterns of every language with code to copy, run
 // by the real engine that reads the language (node, perl, python3, GNU sed), through the lines
-// "copy as code" prints, and by Varnel's runner in the languages it reads, with the same results.
+// "copy as code" prints, and by Varnel's runner, with the same results.
 
 #include "tests/support/EngineSamples.h"
 #include "tests/support/PrintableText.h"
@@ -20,13 +20,10 @@ namespace {
 const Language engine_languages[] = {Language::JavaScript, Language::PCRE, Language::Python,
                                      Language::PosixERE};
 
-// Counts (and shows the first few of) the jobs on which the runner, in a language it reads, gives
-// another text than the engine, or refuses what the engine ran.
+// Counts (and shows the first few of) the jobs on which the runner gives another text than the
+// engine, or refuses what the engine ran.
 std::size_t runner_disagreements(Language language, const std::vector<EngineJob>& jobs,
                                  const std::vector<std::optional<std::wstring>>& results) {
-    if (language != Language::PosixERE) {
-        return 0; // not read by the runner yet
-    }
     std::size_t disagreements = 0;
     for (std::size_t i = 0; i < jobs.size(); ++i) {
         const ReplaceOutcome ours =
@@ -126,5 +123,101 @@ TEST(EngineProofTest, runner_reads_posix_ere_as_sed_does) {
             Replacer(refused, L"", Language::PosixERE).error().value_or(ReplaceOutcome{}).status,
             ReplaceOutcome::Status::InvalidRegex)
             << printable(refused);
+    }
+}
+
+// The subtle points of each Perl-like language the runner reads, run by its engine as "copy as
+// code" prints it; and regexes and formats its engine refuses (an engine fails a whole script on
+// those, so they are not run here), which the runner refuses too.
+TEST(EngineProofTest, runner_reads_perl_like_languages_as_their_engines_do) {
+    const struct {
+        Language language;
+        std::vector<EngineJob> jobs;
+        std::vector<std::pair<std::wstring, std::wstring>> refused;
+    } tables[] = {
+        {Language::JavaScript,
+         {
+             {L"(\\d+)|\\w+", L"<$1>", L"ab 12 \u0663\u0664 \u00e9"},
+             {L"\\s+", L"_", L"a\u00a0b\ufeffc\u2028d\u0085e"},
+             {L"\\bx|y\\B", L"#", L"x \u00e9x yy"},
+             {L".+$", L"[$&]", L"ab\ncd\n"},
+             {L"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)", L"$11|$12|$0|$01|$99|$$", L"abcdefghijk"},
+             {L"(a)", L"$12 $2 $<a>", L"a"},
+             {L"(?<first>\\w)(?<rest>\\w*)", L"$<rest>$<first>$<none>", L"word"},
+             {L"(?:(a)|b)\\1\\k<n>(?<n>c)?", L"[$&]", L"aac bc"},
+             {L"(?<=\\$)\\d+(?!\\.)", L"N", L"$12 $3. 4"},
+             {L"\\p{Lu}\\P{L}\\p{Script=Greek}", L"_", L"A1\u03b1 B2c"},
+             {L"\\u{1F600}|\\u00e9|\\x41|\\cJ|\\0", L"_", L"\xD83D\xDE00\u00e9A\n"},
+             {L"[[:alpha:]", L"_", L"a:]b"},
+             {L"a*?|b", L"<$&>", L"ab\xD83D\xDE00"},
+             {L"b", L"[$`|$']", L"abab"},
+         },
+         {{L"\\q", L""},
+          {L"[[:alpha:]]", L""},
+          {L"a**", L""},
+          {L"(a)\\2", L""},
+          {L"a{,2}", L""},
+          {L"\\p{Foo=x}", L""}}},
+        {Language::Python,
+         {
+             {L"(\\d+)|\\w+", L"<\\1>", L"ab 12 \u0663\u0664 \u00e9\u00b2_"},
+             {L"\\s+", L"_", L"a\u00a0b\ufeffc\u2028d\u0085e\u001cf"},
+             {L"\\bx|y\\B", L"#", L"x \u00e9x yy"},
+             {L".+$", L"[\\g<0>]", L"ab\ncd\n"},
+             {L"a$|b\\Z|\\Ac", L"#", L"ca\nb\n"},
+             {L"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)", L"\\11|\\g<11>|\\1\\0\\012|\\a\\-",
+              L"abcdefghijk"},
+             {L"(?P<first>\\w)(?P<rest>\\w*)", L"\\g<rest>\\g<first>", L"word"},
+             {L"(?:(a)|b)(?P=x)?(?P<x>c)\\1", L"[\\g<0>]", L"aca bcb"},
+             {L"(?<=\\$)\\d+(?!\\.)|(?>a+)b|x*+y", L"N", L"$12 $3. 4 aab xxy"},
+             {L"\\x41|\\u00e9|\\U0001F600|\\101|[]a]{,2}", L"_", L"\xD83D\xDE00\u00e9A]"},
+             {L"[[:alpha:]]|a{x}|a(?#note)b", L"_", L"a{x} ab [:]"},
+             {L"(?=a)*b|(?<=a)+c|x\\B", L"_", L"bacx"},
+             {L"\\B", L"_", L""},
+         },
+         {{L"\\q", L""},
+          {L"a**", L""},
+          {L"\\1(a)", L""},
+          {L"(a\\1)", L""},
+          {L"(a)", L"\\2"},
+          {L"(a)", L"\\g<b>"},
+          {L"(a)", L"\\q"},
+          {L"(a)", L"\\"}}},
+        {Language::PCRE,
+         {
+             {L"(\\d+)|\\w+|[[:alpha:]]", L"<$1>", L"ab 12 \u0663\u0664 \u00e9_"},
+             {L"\\s+|\\h|\\v", L"_", L"a\u00a0b\u000bc\u2028d\u0085e"},
+             {L"\\bx|y\\B", L"#", L"x \u00e9x yy"},
+             {L".+$", L"[$&]", L"ab\ncd\n"},
+             {L"a\\Z|b\\z|\\Ac|d$", L"#", L"cadb\nd\n"},
+             {L"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)", L"$11|${1}1|\\1|$12|$`$'|\\$\\n\\x41\\E",
+              L"abcdefghijk"},
+             {L"(?<first>\\w)(?'rest'\\w*)\\k<first>?\\g{-1}?", L"$2$1", L"word"},
+             {L"(?:(a)|b)\\1", L"[$&]", L"aa ba"},
+             {L"(?<=\\$)\\d+(?!\\.)|(?>a+)b|x*+y|\\Qa.\\E", L"N", L"$12 $3. 4 aab xxy a."},
+             {L"\\x41|\\x{e9}|\\101|[]a]{,2}|\\p{Lu}\\P{L}|[[:^alpha:][:digit:]]", L"_",
+              L"\xD83D\xDE00\u00e9A]B2 -"},
+             {L"a{x}|a(?#note)b|\\N{2}", L"_", L"a{x} ab \nab"},
+             {L"(?=a)*b|(?<=a)+c", L"_", L"bac"},
+             {L"b", L"[$`|$']", L"abab"},
+         },
+         {{L"\\q", L""},
+          {L"a**", L""},
+          {L"\\1(a)", L""},
+          {L"[[:foo:]]", L""},
+          {L"(a)", L"\\U$1"},
+          {L"(a)", L"$x"},
+          {L"(a)", L"$&{"},
+          {L"\\h{", L""},
+          {L"a$x", L""}}},
+    };
+    for (const auto& table : tables) {
+        const auto results = run_on_real_engine(table.language, table.jobs);
+        ASSERT_EQ(results.size(), table.jobs.size()) << real_engine_errors();
+        EXPECT_EQ(runner_disagreements(table.language, table.jobs, results), 0u);
+        for (const auto& [regex, format] : table.refused) {
+            const auto error = Replacer(regex, format, table.language).error();
+            EXPECT_TRUE(error) << printable(regex) << " / " << printable(format);
+        }
     }
 }

@@ -10,6 +10,8 @@ namespace {
 
 const auto visual_studio = Language::VisualStudio;
 const auto ecmascript = Language::ECMAScript;
+const auto javascript = Language::JavaScript;
+const auto python = Language::Python;
 
 } // namespace
 
@@ -35,6 +37,13 @@ TEST(ReplaceFormatTest, expansion) {
         {ecmascript, L"b", L"$`", L"abcb", L"aacc", true},
         // A group that took no part expands to nothing.
         {ecmascript, L"(a)|(b)", L"[$1]", L"b", L"[]"},
+        // JavaScript: two digits only for a group that exists; $0 and missing groups as text.
+        {javascript, L"(a)", L"$12|$0|$01|$2|$<x>", L"a", L"a2|$0|a|$2|$<x>"},
+        {javascript, L"(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)", L"$12,$1", L"abcdefghijkl", L"l,a"},
+        {javascript, L"(?<x>a)", L"$<x>$<y>", L"a", L"a"},
+        // Python: \g<...> by number or name, \nn, octal and other escapes.
+        {python, L"(?P<x>a)", L"\\g<x>\\g<1>0\\g<0>", L"a", L"aa0a"},
+        {python, L"(a)", L"\\n\\-\\\\\\101", L"a", L"\n\\-\\A"},
         {visual_studio, L"{a}{b}", L"\\2\\1", L"xab", L"xba"},
         {visual_studio, L"{a}", L"\\12", L"a", L"a2"},
         {visual_studio, L"{a}", L"\\0\\\\\\x\\", L"a", L"a\\\\x\\"},

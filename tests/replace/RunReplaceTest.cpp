@@ -192,14 +192,3 @@ TEST(RunReplaceTest, text_must_be_code_units) {
 
 // A language whose regexes the runner cannot read yet is said to be so, by name, for the check,
 // the rewrite and the learner alike, and a valid regex is never called invalid.
-TEST(RunReplaceTest, languages_the_runner_cannot_read_say_so) {
-    for (const Language language : {Language::JavaScript, Language::PCRE, Language::Python}) {
-        const ReplaceOutcome outcome = run_replace(L"(a)", L"x", L"a", language);
-        EXPECT_EQ(outcome.status, Status::NotRunnable);
-        EXPECT_NE(outcome.message.find(names_of(language)->caption), std::wstring::npos);
-    }
-    for (const Language language :
-         {Language::VisualStudio, Language::ECMAScript, Language::PosixERE}) {
-        EXPECT_EQ(run_replace(L"a", L"x", L"a", language).status, Status::Replaced);
-    }
-}

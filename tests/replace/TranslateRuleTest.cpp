@@ -32,8 +32,6 @@ struct Case {
     std::optional<TranslatedRule> translated; // none: refused
 };
 
-const Language run_languages[] = {L::VisualStudio, L::ECMAScript, L::PosixERE};
-
 } // namespace
 
 TEST(TranslateRuleTest, writes_the_rule_in_the_other_language_or_refuses) {
@@ -93,10 +91,16 @@ TEST(TranslateRuleTest, writes_the_rule_in_the_other_language_or_refuses) {
         {L::ECMAScript, L"a", L"$`", L::VisualStudio, std::nullopt},
         // Refused: a back reference that would take the next digit for its own.
         {L::PosixERE, L"(a)\\12", L"", L::ECMAScript, std::nullopt},
-        // Refused: a regex that cannot be read, and a language the runner cannot read yet.
+        // Refused: a regex that cannot be read.
         {L::VisualStudio, L"{a", L"", L::ECMAScript, std::nullopt},
-        {L::ECMAScript, L"a", L"", L::Python, std::nullopt},
-        {L::JavaScript, L"a", L"", L::ECMAScript, std::nullopt},
+        // The Perl-like languages: the same text where it means the same, refused where their
+        // classes, their "$" or their step after an empty match differ.
+        {L::PCRE, L"(\\d+)x$", L"${1}1", L::Python, TranslatedRule{L"([0-9]+)x$", L"\\g<1>1"}},
+        {L::JavaScript, L"(?:ab)+(c)", L"$1", L::PCRE, TranslatedRule{L"(?:ab)+(c)", L"$1"}},
+        {L::ECMAScript, L"[[:alpha:]]", L"", L::JavaScript, std::nullopt},
+        {L::Python, L"\\d", L"", L::PCRE, std::nullopt},
+        {L::Python, L"a$", L"", L::JavaScript, std::nullopt},
+        {L::JavaScript, L"x*", L"", L::Python, std::nullopt},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(translate_rule(c.regex, c.format, c.from, c.to, languages), c.translated)
@@ -110,8 +114,8 @@ TEST(TranslateRuleTest, writes_the_rule_in_the_other_language_or_refuses) {
 TEST(TranslateRuleTest, a_translated_rule_replaces_as_the_original) {
     const LanguageFactory languages;
     SampleMaker maker;
-    for (const Language from : run_languages) {
-        for (const Language to : run_languages) {
+    for (const Language from : all_languages) {
+        for (const Language to : all_languages) {
             std::size_t translated = 0;
             for (int round = 0; round < 100; ++round) {
                 const auto [search, replace] = maker.pair(round % 2 == 1);

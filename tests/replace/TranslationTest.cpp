@@ -19,7 +19,9 @@ struct Case {
 };
 
 std::wstring marked(const std::wstring& regex, const std::wstring& text, Language language) {
-    const std::wstring whole_match = language == Language::VisualStudio ? L"\\0" : L"$&";
+    const std::wstring whole_match = language == Language::VisualStudio ? L"\\0"
+                                     : language == Language::Python     ? L"\\g<0>"
+                                                                        : L"$&";
     const ReplaceOutcome outcome =
         Replacer(regex, L"<" + whole_match + L">", language).replace_all(text);
     switch (outcome.status) {
@@ -200,6 +202,39 @@ TEST(TranslationTest, whole_characters) {
           L"a\xDC80"
           L"b <ab>"},
          Language::VisualStudio},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(marked(c.regex, c.text, c.language), c.marked) << testing::PrintToString(c.regex);
+    }
+}
+
+// Where the Perl-like languages part: each reads \d, \w, \s, "." and "$" as its engine does.
+TEST(TranslationTest, perl_like_languages_where_they_part) {
+    const auto javascript = Language::JavaScript;
+    const auto python = Language::Python;
+    const auto pcre = Language::PCRE;
+    const struct : Case {
+        Language language;
+    } cases[] = {
+        {{L"\\d+", L"1\u06632", L"<1>\u0663<2>"}, javascript},
+        {{L"\\d+", L"1\u06632", L"<1\u06632>"}, python},
+        {{L"\\d+", L"1\u06632", L"<1>\u0663<2>"}, pcre},
+        {{L"\\w+", L"\u00e9_1\u00b2", L"\u00e9<_1>\u00b2"}, javascript},
+        {{L"\\w+", L"\u00e9_1\u00b2", L"<\u00e9_1\u00b2>"}, python},
+        {{L"\\b.", L"\u00e9a", L"\u00e9<a>"}, javascript},
+        {{L"\\b.", L"\u00e9a", L"<\u00e9>a"}, python},
+        {{L"\\s", L"\ufeff\u001c", L"<\ufeff>\u001c"}, javascript},
+        {{L"\\s", L"\ufeff\u001c", L"\ufeff<\u001c>"}, python},
+        {{L"\\s|[[:alpha:]]", L"\u0085\u00e9\va", L"\u0085\u00e9<\v><a>"}, pcre},
+        {{L".", L"\r\u2028", L"no match"}, javascript},
+        {{L".", L"\r\u2028", L"<\r><\u2028>"}, python},
+        {{L"a$", L"a\n", L"no match"}, javascript},
+        {{L"a$", L"a\n", L"<a>\n"}, python},
+        {{L"a\\Z", L"a\n", L"no match"}, python},
+        {{L"a$|c\\z", L"c\na\n", L"c\n<a>\n"}, pcre},
+        {{L"a{,2}", L"a", L"error: { must be followed by a number"}, javascript},
+        {{L"a{,2}", L"aaa", L"<aa><a><>"}, python},
+        {{L"\\q", L"q", L"error: \\q is not supported"}, python},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(marked(c.regex, c.text, c.language), c.marked) << testing::PrintToString(c.regex);

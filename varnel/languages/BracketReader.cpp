@@ -121,17 +121,22 @@ std::variant<std::vector<Item>, RegexError> bracket_items(Members& members) {
 
 std::optional<RegexError> read_bracket(const std::wstring& regex, std::size_t& i,
                                        IRegexBuilder& builder,
-                                       const std::function<BracketRead()>& read_member) {
+                                       const std::function<BracketRead()>& read_member,
+                                       bool literal_first) {
     const std::size_t begin = i++;
     const bool negated = i < regex.size() && regex[i] == L'^';
     if (negated) {
         ++i;
     }
+    const std::size_t first = i;
     const std::function<BracketRead()> read = [&]() -> BracketRead {
         if (i >= regex.size()) {
             return RegexError{L"missing ]", begin};
         }
         const wchar_t c = regex[i];
+        if (c == L']' && literal_first && i == first) {
+            return BracketMember::of_unit(U']', i++);
+        }
         if (c != L']' && c != L'-') {
             return read_member();
         }

@@ -33,10 +33,11 @@ using BracketRead = std::variant<BracketMember, RegexError>;
 
 // Reads the bracket expression that begins at i (its "[") in regex, up to and including its "]",
 // hands its set to the builder and leaves i after it. read_member reads the member at i, which is
-// neither "]" nor "-", and moves i past it.
+// neither "]" nor "-", and moves i past it. With literal_first, a "]" first (after "[" or "[^")
+// stands for itself, as in Perl and Python, rather than ending the expression.
 [[nodiscard]] std::optional<RegexError>
 read_bracket(const std::wstring& regex, std::size_t& i, IRegexBuilder& builder,
-             const std::function<BracketRead()>& read_member);
+             const std::function<BracketRead()>& read_member, bool literal_first = false);
 
 // Reads the member that begins at i with "[:", "[." or "[=", a class of the locale ("[:alpha:]"),
 // and leaves i after it; collating elements and equivalence classes are refused.

@@ -270,7 +270,8 @@ std::optional<std::wstring> CommonFormatting::write_set(const CharSet& set) cons
             break;
         case CharSet::Item::Class:
         case CharSet::Item::ClassComplement:
-        case CharSet::Item::SpaceSeparators:
+        case CharSet::Item::Property:
+        case CharSet::Item::PropertyComplement:
             written = bracket_class(item);
             break;
         }
@@ -303,7 +304,7 @@ std::optional<std::wstring> CommonFormatting::bracket_character(char32_t c) cons
 
 std::optional<std::wstring> CommonFormatting::class_alone(const CharSet::Item& item) const {
     // Perl's escapes of the locale's digits, spaces and word characters, "\D" their complement.
-    if (item.kind == CharSet::Item::SpaceSeparators) {
+    if (item.kind == CharSet::Item::Property || item.kind == CharSet::Item::PropertyComplement) {
         return std::nullopt;
     }
     const wchar_t letter = item.locale_class == LocaleClass::Digit   ? L'd'
@@ -339,6 +340,8 @@ std::optional<std::wstring> CommonFormatting::write_assertion(IRegexBuilder::Ass
     case Assertion::TextStart:
         return L"^";
     case Assertion::TextEnd:
+    case Assertion::TextEndOrFinalLineFeed:
+        // What "$" means differs between languages; reading the translation back tells.
         return L"$";
     case Assertion::WordBoundary:
         return L"\\b";
@@ -367,7 +370,7 @@ CommonFormatting::write_repeat(const IRegexBuilder::Repeat& repeat) const {
         }
         text += L"}";
     }
-    return repeat.lazy ? text + L"?" : text;
+    return repeat.lazy ? text + L"?" : repeat.possessive ? text + L"+" : text;
 }
 
 std::wstring CommonFormatting::write_alternative() const {
@@ -385,6 +388,12 @@ std::optional<std::wstring> CommonFormatting::write_open_group(IRegexBuilder::Gr
         return L"(?=";
     case Group::NegativeLookahead:
         return L"(?!";
+    case Group::Lookbehind:
+        return L"(?<=";
+    case Group::NegativeLookbehind:
+        return L"(?<!";
+    case Group::Atomic:
+        return L"(?>";
     }
     DBC_UNREACHABLE();
 }

@@ -20,7 +20,7 @@ class ECMAScriptSyntax : public IRegexSyntax {
 public:
     std::optional<RegexError> read_regex(const std::wstring& regex,
                                          IRegexBuilder& builder) const override;
-    std::vector<FormatPiece> read_format(const std::wstring& format) const override;
+    FormatRead read_format(const std::wstring& format, const RegexGroups& groups) const override;
 
     // What "." matches: any character but a line terminator.
     static const CharSet& dot();

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace varnel {
@@ -23,6 +24,7 @@ struct FormatPiece {
         Text,  // text, put in as it is
         Group, // the text of group number, 0 the whole match; nothing for a group that took no part
         Before, // the text between the previous match (or the beginning) and the match
+        Prefix, // the text between the beginning and the match
         After   // the text after the match
     };
     Kind kind;
@@ -33,18 +35,34 @@ struct FormatPiece {
     bool operator==(const FormatPiece&) const = default;
 };
 
+// The capturing groups of a regex, which a format refers to.
+struct RegexGroups {
+    unsigned count = 0;
+    // The named ones: name and number.
+    std::vector<std::pair<std::wstring, unsigned>> names;
+
+    std::optional<unsigned> number_of(const std::wstring& name) const;
+};
+
+// A format's pieces, or why the format cannot be used.
+using FormatRead = std::variant<std::vector<FormatPiece>, RegexError>;
+
 class IRegexSyntax {
 public:
     // Reads the regex into the builder, from its first piece on; the first error ends the reading
     // (the builder then holds a part of the regex, to be thrown away).
     [[nodiscard]] virtual std::optional<RegexError> read_regex(const std::wstring& regex,
                                                                IRegexBuilder& builder) const = 0;
-    // The format string's pieces, in order, adjacent text joined. Every format can be read: what
-    // is not a reference is text.
-    virtual std::vector<FormatPiece> read_format(const std::wstring& format) const = 0;
-    // False for a language whose regexes the runner cannot read yet: it then says so rather than
-    // call a valid regex invalid.
-    virtual bool runnable() const { return true; }
+    // The format string's pieces, in order, adjacent text joined, for a regex with groups. A
+    // reference to a group beyond them is left for the runner to refuse.
+    virtual FormatRead read_format(const std::wstring& format, const RegexGroups& groups) const = 0;
+
+    // Where a replace-all searches on after an empty match.
+    enum class AfterEmptyMatch {
+        NonEmptyHere, // from the same place, for a match that is not empty there
+        NextCharacter // from the next character on
+    };
+    virtual AfterEmptyMatch after_empty_match() const { return AfterEmptyMatch::NonEmptyHere; }
 
     virtual ~IRegexSyntax() = default;
 };

@@ -6,14 +6,16 @@
 #include "varnel/languages/ECMAScriptSyntax.h"
 #include "varnel/languages/JavaScriptFormatting.h"
 #include "varnel/languages/JavaScriptLanguage.h"
+#include "varnel/languages/JavaScriptSyntax.h"
 #include "varnel/languages/PcreFormatting.h"
 #include "varnel/languages/PcreLanguage.h"
+#include "varnel/languages/PcreSyntax.h"
 #include "varnel/languages/PosixEreFormatting.h"
 #include "varnel/languages/PosixEreLanguage.h"
 #include "varnel/languages/PosixEreSyntax.h"
 #include "varnel/languages/PythonFormatting.h"
 #include "varnel/languages/PythonLanguage.h"
-#include "varnel/languages/RefusingSyntax.h"
+#include "varnel/languages/PythonSyntax.h"
 #include "varnel/languages/VisualStudioFormatting.h"
 #include "varnel/languages/VisualStudioLanguage.h"
 #include "varnel/languages/VisualStudioSyntax.h"
@@ -31,9 +33,9 @@ bool is_valid_language(Language language) {
 LanguageFactory::LanguageFactory() {
     add<VisualStudioLanguage, VisualStudioFormatting, VisualStudioSyntax>(Language::VisualStudio);
     add<ECMAScriptLanguage, ECMAScriptFormatting, ECMAScriptSyntax>(Language::ECMAScript);
-    add<JavaScriptLanguage, JavaScriptFormatting, RefusingSyntax>(Language::JavaScript);
-    add<PcreLanguage, PcreFormatting, RefusingSyntax>(Language::PCRE);
-    add<PythonLanguage, PythonFormatting, RefusingSyntax>(Language::Python);
+    add<JavaScriptLanguage, JavaScriptFormatting, JavaScriptSyntax>(Language::JavaScript);
+    add<PcreLanguage, PcreFormatting, PcreSyntax>(Language::PCRE);
+    add<PythonLanguage, PythonFormatting, PythonSyntax>(Language::Python);
     add<PosixEreLanguage, PosixEreFormatting, PosixEreSyntax>(Language::PosixERE);
 }
 

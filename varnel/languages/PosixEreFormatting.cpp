@@ -51,7 +51,8 @@ std::optional<std::wstring> PosixEreFormatting::bracket_class(const CharSet::Ite
 
 std::optional<std::wstring> PosixEreFormatting::class_alone(const CharSet::Item& item) const {
     // "\w" and "\s" as Perl has them, but no "\d".
-    if (item.kind != CharSet::Item::SpaceSeparators && item.locale_class == LocaleClass::Digit) {
+    if ((item.kind == CharSet::Item::Class || item.kind == CharSet::Item::ClassComplement) &&
+        item.locale_class == LocaleClass::Digit) {
         return std::nullopt;
     }
     return CommonFormatting::class_alone(item);

@@ -60,6 +60,10 @@ public:
         after_group = false;
         builder.assertion(kind, offset);
     }
+    void word_boundary(const CharSet& word, bool boundary, std::size_t offset) override {
+        after_group = false;
+        builder.word_boundary(word, boundary, offset);
+    }
     bool repeat(const Repeat& repeat, std::size_t offset) override {
         if (after_group && !refused) {
             refused = RegexError{L"a repeated group is not supported in POSIX ERE", offset};
@@ -85,6 +89,7 @@ public:
         levels.emplace_back();
         builder.open_group(kind, offset);
     }
+    void name_group(const std::wstring& name) override { builder.name_group(name); }
     std::optional<OpenGroup> innermost_group() const override { return builder.innermost_group(); }
     void close_group(std::size_t offset) override {
         check(levels.back());
@@ -95,6 +100,10 @@ public:
     bool back_reference(unsigned number, std::size_t offset) override {
         first(std::nullopt);
         return builder.back_reference(number, offset);
+    }
+    void back_reference_or_empty(unsigned number, std::size_t offset) override {
+        first(std::nullopt);
+        builder.back_reference_or_empty(number, offset);
     }
 
 private:
@@ -322,7 +331,8 @@ std::optional<RegexError> PosixEreSyntax::read_regex(const std::wstring& regex,
     return Reader(regex, builder).read();
 }
 
-std::vector<FormatPiece> PosixEreSyntax::read_format(const std::wstring& format) const {
+FormatRead PosixEreSyntax::read_format(const std::wstring& format,
+                                       const RegexGroups& /*groups*/) const {
     std::vector<FormatPiece> pieces;
     for (std::size_t i = 0; i < format.size(); ++i) {
         const wchar_t c = format[i];

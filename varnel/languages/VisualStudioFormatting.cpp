@@ -65,8 +65,9 @@ std::optional<std::wstring> VisualStudioFormatting::bracket_character(char32_t c
 
 std::optional<std::wstring> VisualStudioFormatting::bracket_class(const CharSet::Item& item) const {
     switch (item.kind) {
-    case CharSet::Item::SpaceSeparators:
-        return L":Zs";
+    case CharSet::Item::Property:
+        return item.property == "Zs" ? std::optional<std::wstring>(L":Zs") : std::nullopt;
+    case CharSet::Item::PropertyComplement:
     case CharSet::Item::ClassComplement:
     case CharSet::Item::Range:
         return std::nullopt;
@@ -116,6 +117,7 @@ VisualStudioFormatting::write_assertion(IRegexBuilder::Assertion kind) const {
         return L">";
     case Assertion::TextStart:
     case Assertion::TextEnd:
+    case Assertion::TextEndOrFinalLineFeed:
     case Assertion::WordBoundary:
     case Assertion::NotWordBoundary:
         return std::nullopt;
@@ -125,6 +127,9 @@ VisualStudioFormatting::write_assertion(IRegexBuilder::Assertion kind) const {
 
 std::optional<std::wstring>
 VisualStudioFormatting::write_repeat(const IRegexBuilder::Repeat& repeat) const {
+    if (repeat.possessive) {
+        return std::nullopt;
+    }
     if (!repeat.max && repeat.min <= 1) {
         return repeat.min == 0 ? (repeat.lazy ? L"@" : L"*") : (repeat.lazy ? L"#" : L"+");
     }
@@ -145,6 +150,9 @@ VisualStudioFormatting::write_open_group(IRegexBuilder::Group kind) const {
     case Group::NegativeLookahead:
         return L"~(";
     case Group::Lookahead:
+    case Group::Lookbehind:
+    case Group::NegativeLookbehind:
+    case Group::Atomic:
         return std::nullopt;
     }
     DBC_UNREACHABLE();

@@ -33,7 +33,7 @@ std::optional<Items> set_class(const std::wstring& name) {
         const wchar_t* name;
         Items items;
     } classes[] = {
-        {L"Zs", {{Item::SpaceSeparators}}},
+        {L"Zs", {Item::of_property("Zs", false)}},
         {L"b", {Item::range(U'\t', U'\t'), Item::range(U' ', U' ')}},
         {L"Wh", {Item::of_class(LocaleClass::Space, false)}},
         {L"Lu", {Item::of_class(LocaleClass::Upper, false)}},
@@ -344,7 +344,8 @@ std::optional<RegexError> VisualStudioSyntax::read_regex(const std::wstring& reg
     return Reader(regex, builder).read();
 }
 
-std::vector<FormatPiece> VisualStudioSyntax::read_format(const std::wstring& format) const {
+FormatRead VisualStudioSyntax::read_format(const std::wstring& format,
+                                           const RegexGroups& /*groups*/) const {
     std::vector<FormatPiece> pieces;
     for (std::size_t i = 0; i < format.size();) {
         const wchar_t next = i + 1 < format.size() ? format[i + 1] : L'\0';

@@ -449,10 +449,6 @@ LearnResult learn_replace_regex(const std::vector<Example>& examples,
     DBC_PRECONDITION(!examples.empty());
     DBC_PRECONDITION(std::none_of(examples.begin(), examples.end(),
                                   [](const Example& e) { return e.search.empty(); }));
-    if (const std::optional<std::wstring> reason = not_runnable(language)) {
-        // No rule can be checked, so none is offered.
-        return Refusal{*reason, 0, {}};
-    }
     const CharacterKinds kinds;
     RuleChecker checker(examples, unchanged, language, cancelled);
     if (const std::optional<Found> found = find_rule(examples, language, kinds, checker)) {

@@ -20,9 +20,10 @@ compile_regex(const std::wstring& regex, const IRegexSyntax& syntax, bool machin
     const std::uint32_t options =
         PCRE2_UTF | PCRE2_MATCH_INVALID_UTF | PCRE2_ALLOW_EMPTY_CLASS | PCRE2_DOLLAR_ENDONLY;
     const auto compiled = Pcre2Code::compile(written->pattern, options, machine_code);
+    const RegexGroups groups{written->groups, written->names};
     if (const auto* code = std::get_if<std::shared_ptr<const Pcre2Code>>(&compiled)) {
-        return CompiledRegex{std::make_shared<const Pcre2Matcher>(*code, written->groups),
-                             written->groups};
+        return CompiledRegex{std::make_shared<const Pcre2Matcher>(*code, written->groups), groups,
+                             (*code)->min_length() == 0};
     }
     const auto& failure = std::get<Pcre2Code::Failure>(compiled);
     const std::wstring message = Pcre2Code::message(failure.error);
@@ -31,8 +32,8 @@ compile_regex(const std::wstring& regex, const IRegexSyntax& syntax, bool machin
         return RegexProblem{Kind::Invalid, message, written->source_offset(failure.offset)};
     }
     if (written->literal && !written->literal->text.empty()) {
-        return CompiledRegex{std::make_shared<const LiteralMatcher>(*written->literal),
-                             written->groups};
+        return CompiledRegex{std::make_shared<const LiteralMatcher>(*written->literal), groups,
+                             false};
     }
     return RegexProblem{Kind::TooComplex, message, 0};
 }

@@ -13,7 +13,9 @@ namespace varnel {
 
 struct CompiledRegex {
     std::shared_ptr<const IRegexMatcher> matcher;
-    unsigned groups; // capturing groups
+    RegexGroups groups; // capturing groups
+    // False when every match holds at least one character.
+    bool may_match_empty = true;
 };
 
 struct RegexProblem {

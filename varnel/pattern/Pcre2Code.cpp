@@ -125,4 +125,11 @@ std::wstring Pcre2Code::message(int error) {
     return std::wstring(buffer, buffer + length);
 }
 
+std::size_t Pcre2Code::min_length() const {
+    std::uint32_t length = 0;
+    const int found = pcre2_pattern_info(code, PCRE2_INFO_MINLENGTH, &length);
+    DBC_CHECK(found == 0);
+    return length;
+}
+
 } // namespace varnel

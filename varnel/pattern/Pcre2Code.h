@@ -38,6 +38,9 @@ public:
     int match(std::u16string_view subject, std::size_t start, std::uint32_t options, bool longest,
               unsigned groups, std::vector<std::size_t>& spans) const;
 
+    // The fewest code units a match can hold; 0 when a match may be empty.
+    std::size_t min_length() const;
+
     // PCRE2's text for an error code.
     static std::wstring message(int error);
 

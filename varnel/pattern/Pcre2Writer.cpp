@@ -104,7 +104,8 @@ std::u16string repeat_text(const IRegexBuilder::Repeat& repeat) {
         }
         text += u'}';
     }
-    return repeat.lazy ? text + u"?" : text;
+    DBC_PRECONDITION(!(repeat.lazy && repeat.possessive));
+    return repeat.lazy ? text + u"?" : repeat.possessive ? text + u"+" : text;
 }
 
 } // namespace
@@ -185,8 +186,11 @@ std::u16string Pcre2Writer::set_text(const CharSet& set) const {
         case Item::ClassComplement:
             items += *class_items(*classes, item.locale_class, item.kind == Item::ClassComplement);
             break;
-        case Item::SpaceSeparators:
-            items += u"\\p{Zs}";
+        case Item::Property:
+        case Item::PropertyComplement:
+            items += item.kind == Item::Property ? u"\\p{" : u"\\P{";
+            items.append(item.property.begin(), item.property.end());
+            items += u'}';
             break;
         }
     }
@@ -252,6 +256,9 @@ void Pcre2Writer::assertion(Assertion kind, std::size_t offset) {
     case Assertion::TextEnd:
         text = u"$";
         break;
+    case Assertion::TextEndOrFinalLineFeed:
+        text = u"(?=\\n?\\z)";
+        break;
     case Assertion::LineStart:
         text = u"(?m:^)";
         break;
@@ -273,9 +280,23 @@ void Pcre2Writer::assertion(Assertion kind, std::size_t offset) {
             u"(?:(?<=" + word() + u")(?=" + word() + u")|(?<!" + word() + u")(?!" + word() + u"))";
         break;
     }
+    zero_width(text, offset);
+}
+
+void Pcre2Writer::zero_width(std::u16string_view pcre2, std::size_t offset) {
     item_begin = std::nullopt;
-    append(text, offset);
+    append(pcre2, offset);
     plain_text = false;
+}
+
+void Pcre2Writer::word_boundary(const CharSet& word, bool boundary, std::size_t offset) {
+    end_pending_surrogate();
+    writable = writable && mode == Mode::Characters;
+    const std::u16string set = set_text(word);
+    const std::u16string after = boundary ? u"(?!" : u"(?=";
+    zero_width(u"(?:(?<=" + set + u")" + after + set + u")|(?<!" + set + u")" +
+                   (boundary ? u"(?=" : u"(?!") + set + u"))",
+               offset);
 }
 
 bool Pcre2Writer::repeat(const Repeat& repeat, std::size_t offset) {
@@ -331,13 +352,29 @@ void Pcre2Writer::open_group(Group kind, std::size_t offset) {
     case Group::NonCapturing:
         append(u"(?:", offset);
         break;
+    case Group::Atomic:
+        append(u"(?>", offset);
+        plain_text = false;
+        writable = writable && mode == Mode::Characters;
+        break;
     case Group::Lookahead:
     case Group::NegativeLookahead:
-        append(kind == Group::Lookahead ? u"(?=" : u"(?!", offset);
+    case Group::Lookbehind:
+    case Group::NegativeLookbehind:
+        append(kind == Group::Lookahead           ? u"(?="
+               : kind == Group::NegativeLookahead ? u"(?!"
+               : kind == Group::Lookbehind        ? u"(?<="
+                                                  : u"(?<!",
+               offset);
         plain_text = false;
         writable = writable && mode == Mode::Characters;
         break;
     }
+}
+
+void Pcre2Writer::name_group(const std::wstring& name) {
+    DBC_PRECONDITION(!open_groups.empty() && open_groups.back().number != 0);
+    result.names.emplace_back(name, open_groups.back().number);
 }
 
 std::optional<IRegexBuilder::OpenGroup> Pcre2Writer::innermost_group() const {
@@ -354,8 +391,9 @@ void Pcre2Writer::close_group(std::size_t offset) {
     open_groups.pop_back();
     append(u")", offset);
     const Group kind = group.group.kind;
-    const bool lookahead = kind == Group::Lookahead || kind == Group::NegativeLookahead;
-    item_begin = lookahead ? std::nullopt : std::optional<std::size_t>(group.pattern_begin);
+    const bool lookaround = kind == Group::Lookahead || kind == Group::NegativeLookahead ||
+                            kind == Group::Lookbehind || kind == Group::NegativeLookbehind;
+    item_begin = lookaround ? std::nullopt : std::optional<std::size_t>(group.pattern_begin);
     repeated = false;
     if (group.number != 0) {
         literal_text.groups[group.number - 1].second = literal_text.text.size();
@@ -377,6 +415,14 @@ bool Pcre2Writer::back_reference(unsigned number, std::size_t offset) {
     }
     atom(u"\\g{" + pcre2_number(number) + u"}", offset);
     return true;
+}
+
+void Pcre2Writer::back_reference_or_empty(unsigned number, std::size_t offset) {
+    DBC_PRECONDITION(number != 0);
+    end_pending_surrogate();
+    writable = writable && mode == Mode::Characters;
+    const std::u16string group = pcre2_number(number);
+    atom(u"(?(" + group + u")\\g{" + group + u"})", offset);
 }
 
 std::optional<Pcre2Pattern> Pcre2Writer::finish() && {

@@ -40,6 +40,8 @@ struct LiteralRegex {
 struct Pcre2Pattern {
     std::u16string pattern;
     unsigned groups = 0;
+    // The names the reader gave groups, with their numbers.
+    std::vector<std::pair<std::wstring, unsigned>> names;
     std::optional<LiteralRegex> literal;
 
     // The offset in the user's regex that the code unit at offset in pattern was written for (the
@@ -64,12 +66,15 @@ public:
     void set(const CharSet& set, std::size_t offset) override;
     void one_of(LocaleClass name, bool complement, std::size_t offset) override;
     void assertion(Assertion kind, std::size_t offset) override;
+    void word_boundary(const CharSet& word, bool boundary, std::size_t offset) override;
     [[nodiscard]] bool repeat(const Repeat& repeat, std::size_t offset) override;
     void alternative(std::size_t offset) override;
     void open_group(Group kind, std::size_t offset) override;
+    void name_group(const std::wstring& name) override;
     std::optional<OpenGroup> innermost_group() const override;
     void close_group(std::size_t offset) override;
     [[nodiscard]] bool back_reference(unsigned number, std::size_t offset) override;
+    void back_reference_or_empty(unsigned number, std::size_t offset) override;
 
     // None when the mode cannot say all the regex says. Precondition: every group is closed.
     std::optional<Pcre2Pattern> finish() &&;
@@ -83,6 +88,7 @@ private:
 
     void append(std::u16string_view pcre2, std::size_t offset);
     void atom(std::u16string_view pcre2, std::size_t offset);
+    void zero_width(std::u16string_view pcre2, std::size_t offset);
     // Writes a high surrogate still waiting for its partner as what it is alone.
     void end_pending_surrogate();
     std::u16string set_text(const CharSet& set) const;

@@ -4,8 +4,7 @@
 
 namespace varnel {
 
-ReplaceFormat::ReplaceFormat(const std::wstring& format, const IRegexSyntax& syntax)
-    : pieces(syntax.read_format(format)) {}
+ReplaceFormat::ReplaceFormat(std::vector<FormatPiece> pieces) : pieces(std::move(pieces)) {}
 
 std::optional<ReplaceFormat::MissingGroup> ReplaceFormat::missing_group(unsigned groups) const {
     for (const FormatPiece& piece : pieces) {
@@ -34,6 +33,9 @@ void ReplaceFormat::append(std::wstring& out, const std::wstring& text,
         }
         case FormatPiece::Before:
             out.append(text, previous_end, spans[0] - previous_end);
+            break;
+        case FormatPiece::Prefix:
+            out.append(text, 0, spans[0]);
             break;
         case FormatPiece::After:
             out.append(text, spans[1]);

@@ -14,7 +14,8 @@ namespace varnel {
 
 class ReplaceFormat {
 public:
-    ReplaceFormat(const std::wstring& format, const IRegexSyntax& syntax);
+    // Precondition: the pieces are read without error.
+    explicit ReplaceFormat(std::vector<FormatPiece> pieces);
 
     struct MissingGroup {
         unsigned number;

@@ -1,5 +1,6 @@
 #include "varnel/replace/RunReplace.h"
 
+#include "varnel/common/CodeUnits.h"
 #include "varnel/common/DBC.h"
 #include "varnel/languages/LanguageFactory.h"
 #include "varnel/pattern/CompileRegex.h"
@@ -51,12 +52,8 @@ const std::u16string& units_of(const std::wstring& text) {
 
 Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Language language,
                    Texts texts)
-    : format(std::make_shared<const ReplaceFormat>(format, syntax_of(language))) {
+    : after_empty(syntax_of(language).after_empty_match()) {
     DBC_PRECONDITION(code_units(regex) && code_units(format));
-    if (const std::optional<std::wstring> reason = not_runnable(language)) {
-        failure = problem(Status::NotRunnable, *reason);
-        return;
-    }
     auto compiled = compile_regex(regex, syntax_of(language), texts == Texts::AnyLength);
     if (const auto* problem_found = std::get_if<RegexProblem>(&compiled)) {
         failure = problem(problem_found->kind == RegexProblem::Kind::Invalid ? Status::InvalidRegex
@@ -66,7 +63,14 @@ Replacer::Replacer(const std::wstring& regex, const std::wstring& format, Langua
     }
     CompiledRegex& regex_compiled = std::get<CompiledRegex>(compiled);
     matcher = std::move(regex_compiled.matcher);
-    const unsigned groups = regex_compiled.groups;
+    FormatRead read = syntax_of(language).read_format(format, regex_compiled.groups);
+    if (const auto* error = std::get_if<RegexError>(&read)) {
+        failure = problem(Status::InvalidFormat, error->message, error->offset);
+        return;
+    }
+    this->format =
+        std::make_shared<const ReplaceFormat>(std::get<std::vector<FormatPiece>>(std::move(read)));
+    const unsigned groups = regex_compiled.groups.count;
     if (const auto missing = this->format->missing_group(groups)) {
         failure = problem(Status::InvalidFormat, missing_group_message(missing->number, groups),
                           missing->offset);
@@ -102,8 +106,8 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
     std::size_t copied = 0;
     std::size_t start = 0;
     bool after_empty_match = false;
-    // As std::regex_replace goes: after an empty match, the next match may not be an empty one at
-    // the same place.
+    // As std::regex_replace goes, and most engines: after an empty match, the next match may not
+    // be an empty one at the same place; JavaScript moves on by a character instead.
     while (start <= units.size()) {
         IRegexMatcher::Found found = matcher->find(units, start, after_empty_match, spans);
         if (found.kind == IRegexMatcher::Found::TooComplex) {
@@ -128,6 +132,13 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
         }
         start = spans[1];
         after_empty_match = spans[0] == spans[1];
+        if (after_empty_match && after_empty == IRegexSyntax::AfterEmptyMatch::NextCharacter) {
+            start += start + 1 < units.size() && is_high_surrogate(units[start]) &&
+                             is_low_surrogate(units[start + 1])
+                         ? 2
+                         : 1;
+            after_empty_match = false;
+        }
     }
     if (outcome.matches == 0) {
         return {Status::NoMatch, text, 0, {}, 0};
@@ -139,14 +150,6 @@ ReplaceOutcome Replacer::replace(const std::wstring& text, bool all,
 ReplaceOutcome run_replace(const std::wstring& regex, const std::wstring& format,
                            const std::wstring& text, Language language) {
     return Replacer(regex, format, language).replace_first(text);
-}
-
-std::optional<std::wstring> not_runnable(Language language) {
-    if (syntax_of(language).runnable()) {
-        return std::nullopt;
-    }
-    return L"Varnel cannot run " + std::wstring(names_of(language)->caption) +
-           L" rules yet: Language, Copy as Code gives a line that runs this one where it goes";
 }
 
 } // namespace varnel

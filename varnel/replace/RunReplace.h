@@ -6,6 +6,7 @@
 // it is); the format is expanded by Varnel. Every outcome, a bad regex or format included, is a
 // value.
 
+#include "varnel/languages/IRegexSyntax.h"
 #include "varnel/languages/Language.h"
 
 #include <cstddef>
@@ -20,7 +21,7 @@ class IRegexMatcher;
 class ReplaceFormat;
 
 struct ReplaceOutcome {
-    enum class Status { Replaced, NoMatch, InvalidRegex, InvalidFormat, TooComplex, NotRunnable };
+    enum class Status { Replaced, NoMatch, InvalidRegex, InvalidFormat, TooComplex };
     Status status;
     std::wstring text; // Replaced: the whole input with the match(es) replaced; NoMatch: the input
     std::size_t matches = 0; // how many matches were replaced
@@ -73,12 +74,10 @@ private:
     std::optional<ReplaceOutcome> failure;
     std::shared_ptr<const IRegexMatcher> matcher;
     std::shared_ptr<const ReplaceFormat> format;
+    IRegexSyntax::AfterEmptyMatch after_empty = IRegexSyntax::AfterEmptyMatch::NonEmptyHere;
 };
 
 // Compiles and runs once on the first match: what the window's live check calls.
-// Why the runner cannot run rules of the language yet, when it cannot; NotRunnable's message.
-std::optional<std::wstring> not_runnable(Language language);
-
 ReplaceOutcome run_replace(const std::wstring& regex, const std::wstring& format,
                            const std::wstring& text, Language language);
 

@@ -1,6 +1,7 @@
 #include "varnel/replace/TranslateRule.h"
 
 #include "varnel/common/DBC.h"
+#include "varnel/pattern/CompileRegex.h"
 #include "varnel/pattern/Pcre2Writer.h"
 
 namespace varnel {
@@ -65,6 +66,19 @@ public:
         write(target.write_back_reference(number));
         return true;
     }
+    // No formatting writes these yet: a rule that holds them stays in its language.
+    void word_boundary(const CharSet& word, bool boundary, std::size_t offset) override {
+        source.word_boundary(word, boundary, offset);
+        writable = false;
+    }
+    void name_group(const std::wstring& name) override {
+        source.name_group(name);
+        writable = false;
+    }
+    void back_reference_or_empty(unsigned number, std::size_t offset) override {
+        source.back_reference_or_empty(number, offset);
+        writable = false;
+    }
 
 private:
     void write(const std::optional<std::wstring>& piece) {
@@ -116,6 +130,7 @@ std::optional<std::wstring> translate_format(const std::vector<FormatPiece>& pie
             break;
         }
         case FormatPiece::Before:
+        case FormatPiece::Prefix:
         case FormatPiece::After:
             // No formatting writes a reference to the text around the match yet; of the languages
             // the runner reads, ECMAScript alone has one.
@@ -123,6 +138,12 @@ std::optional<std::wstring> translate_format(const std::vector<FormatPiece>& pie
         }
     }
     return text;
+}
+
+bool may_match_empty(const std::wstring& regex, const IRegexSyntax& syntax) {
+    const auto compiled = compile_regex(regex, syntax, false);
+    const auto* regex_compiled = std::get_if<CompiledRegex>(&compiled);
+    return regex_compiled == nullptr || regex_compiled->may_match_empty;
 }
 
 // The pieces without where they stand, which differs between languages.
@@ -140,9 +161,6 @@ std::optional<TranslatedRule> translate_rule(const std::wstring& regex, const st
                                              const LanguageFactory& languages) {
     const IRegexSyntax& source_syntax = languages.regex_syntax(from);
     const IRegexSyntax& target_syntax = languages.regex_syntax(to);
-    if (!source_syntax.runnable() || !target_syntax.runnable()) {
-        return std::nullopt;
-    }
     const IRegexFormatting& target = languages.regex_formatting(to);
 
     Pcre2Writer source_writer = pattern_writer();
@@ -158,10 +176,25 @@ std::optional<TranslatedRule> translate_rule(const std::wstring& regex, const st
         return std::nullopt;
     }
 
-    const std::vector<FormatPiece> pieces = source_syntax.read_format(format);
-    std::optional<std::wstring> translated_format = translate_format(pieces, target);
-    if (!translated_format ||
-        without_offsets(target_syntax.read_format(*translated_format)) != without_offsets(pieces)) {
+    // Where a replace-all goes on after an empty match differs between languages.
+    if (source_syntax.after_empty_match() != target_syntax.after_empty_match() &&
+        may_match_empty(regex, source_syntax)) {
+        return std::nullopt;
+    }
+
+    const RegexGroups groups{source_pattern->groups, source_pattern->names};
+    const FormatRead read = source_syntax.read_format(format, groups);
+    const auto* pieces = std::get_if<std::vector<FormatPiece>>(&read);
+    if (pieces == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<std::wstring> translated_format = translate_format(*pieces, target);
+    if (!translated_format) {
+        return std::nullopt;
+    }
+    const FormatRead read_back = target_syntax.read_format(*translated_format, groups);
+    const auto* pieces_back = std::get_if<std::vector<FormatPiece>>(&read_back);
+    if (pieces_back == nullptr || without_offsets(*pieces_back) != without_offsets(*pieces)) {
         return std::nullopt;
     }
     return TranslatedRule{std::move(*translated_regex), std::move(*translated_format)};
