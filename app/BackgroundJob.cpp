@@ -5,10 +5,27 @@
 #include <atomic>
 #include <exception>
 #include <mutex>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <QThreadPool>
 
 namespace varnel {
+
+namespace {
+
+// Lowers the calling pool thread's priority, once: on a machine with few cores the work would
+// otherwise take the window's thread's turn on a core, and a key press or a paint would wait for
+// it. Linux gives each thread a priority of its own; where lowering fails, the work just runs on.
+void yield_to_window() {
+    thread_local bool lowered = false;
+    if (!lowered) {
+        lowered = true;
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 5);
+    }
+}
+
+} // namespace
 
 // What the job and its work under way share. The work looks at latest before it begins, so that a
 // request superseded while it waited for a thread is not worked on, and hands its value over
@@ -46,6 +63,7 @@ void BackgroundJob::start_in_background(std::function<Delivery()> work) {
     link->latest.store(request);
     set_busy(true);
     QThreadPool::globalInstance()->start([link = link, request, work = std::move(work)] {
+        yield_to_window();
         if (link->latest.load() != request) {
             return;
         }
