@@ -200,6 +200,7 @@ TEST(EngineProofTest, runner_reads_perl_like_languages_as_their_engines_do) {
              {L"a{x}|a(?#note)b|\\N{2}", L"_", L"a{x} ab \nab"},
              {L"(?=a)*b|(?<=a)+c", L"_", L"bac"},
              {L"b", L"[$`|$']", L"abab"},
+             {L"x\\R\\n|\\R+", L"<$&>", L"a\r\nb\n\rc\u2028d\r\r\n x\r\n"},
          },
          {{L"\\q", L""},
           {L"a**", L""},

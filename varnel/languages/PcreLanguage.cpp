@@ -66,7 +66,6 @@ std::vector<LanguageElementDescription> PcreLanguage::special_elements() const {
         {L"(?<=)", L"Positive lookbehind", tab},
         {L"(?<!)", L"Negative lookbehind", tab},
         {L"\\1", L"Back reference", tab},
-        {L"\\K", L"Keep what came before out of the match", tab},
         {L"[]", L"Any one character in the set", tab},
         {L"[^]", L"Any one character not in the set", tab},
         separator,
@@ -101,7 +100,6 @@ std::vector<LanguageElementDescription> PcreLanguage::string_elements() const {
     return {
         {L".*", L"Greedy wildcard string", tab},
         {L".*?", L"Lazy wildcard string", tab},
-        {L"\\X", L"One user-perceived character", tab},
     };
 }
 

@@ -29,7 +29,8 @@ struct Escape {
         BackReference,
         NamedReference,
         QuoteStart,
-        QuoteEnd
+        QuoteEnd,
+        LineBreak // Perl's \R
     };
     Kind kind;
     char32_t unit = 0;     // Unit
@@ -70,6 +71,12 @@ std::vector<Item> complement_items(const std::vector<Item>& items) {
         outside.push_back(Item::range(next, last_code_point));
     }
     return outside;
+}
+
+// Perl's \v: the line feed, vertical tab, form feed, carriage return, NEL and the two Unicode
+// separators.
+CharSet vertical_space() {
+    return ranges_set({{'\n', '\r'}, {0x85, 0x85}, {0x2028, 0x2029}});
 }
 
 // The items of a set written inside a bracket expression.
@@ -466,13 +473,17 @@ std::variant<Escape, RegexError> Reader::read_letter_escape(wchar_t c, bool in_b
         return unit(L'\t');
     case L'v':
         if (perl) {
-            return Escape::of_set(ranges_set({{'\n', '\r'}, {0x85, 0x85}, {0x2028, 0x2029}}),
-                                  false);
+            return Escape::of_set(vertical_space(), false);
         }
         return unit(L'\v');
     case L'V':
         if (perl) {
-            return Escape::of_set(ranges_set({{'\n', '\r'}, {0x85, 0x85}, {0x2028, 0x2029}}), true);
+            return Escape::of_set(vertical_space(), true);
+        }
+        break;
+    case L'R':
+        if (perl && !in_bracket) {
+            return Escape{Escape::LineBreak, 0, {}, {}, false, 0, {}};
         }
         break;
     case L'h':
@@ -788,6 +799,15 @@ Step Reader::read_escape_outside() {
         quoting = true;
         break;
     case Escape::QuoteEnd: // one that ends nothing is nothing
+        break;
+    case Escape::LineBreak:
+        // A CR LF taken whole, never given back as its CR alone; else one vertical space.
+        builder.open_group(Group::Atomic, begin);
+        builder.literal(u'\r', begin);
+        builder.literal(u'\n', begin);
+        builder.alternative(begin);
+        builder.set(vertical_space(), begin);
+        builder.close_group(begin);
         break;
     }
     return std::nullopt;
