@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include <QApplication>
 #include <QMessageBox>
@@ -53,6 +54,11 @@ void show_from_another_thread(QApplication& application, const FailureReport& re
             handover->mark(handover->taken);
             show_modal(report);
             handover->mark(handover->dismissed);
+            // The reporting thread now ends the process. Closing the report may have ended the
+            // event loop, and a return from main would then end it first, as if all went well.
+            for (;;) {
+                std::this_thread::sleep_for(std::chrono::hours(1));
+            }
         },
         Qt::QueuedConnection);
     std::unique_lock<std::mutex> lock(handover->mutex);

@@ -14,7 +14,8 @@ struct FailureReport {
 // Writes the report to standard error, then, when the application object exists, shows it modally
 // on the application's thread, also when called on another thread (a failed check in background
 // work). Returns when the report has been dismissed, or when the application's thread has not
-// taken it up within a few seconds.
+// taken it up within a few seconds. A caller on another thread ends the process then: the
+// application's thread holds still once the report is dismissed.
 void show_failure_report(const FailureReport& report);
 
 } // namespace varnel
